@@ -68,18 +68,31 @@ void StretchCopyClipped(Bitmap& dst, const Rect& dstRect, const Rect& dstClip, c
   // Source column (as a byte offset into its row) of every visible destination column;
   // -1 where that source column is clipped away.
   std::vector<int> cols(static_cast<std::size_t>(dc.Width()));
-  bool contiguous = !keyed && sw == dw;
+  bool allIn = true;
   for (int x = dc.left; x < dc.right; ++x) {
     const i64 sx = srcRect.left + SourceOffset(x - static_cast<i64>(dstRect.left), sw, dw, Axis::Horizontal);
     const bool in = sx >= sc.left && sx < sc.right;
     cols[x - dc.left] = in ? static_cast<int>(sx) * 3 : -1;
-    if (!in) contiguous = false;
+    if (!in) allIn = false;
   }
+  const bool contiguous = !keyed && sw == dw && allIn;
+  // A fully written opaque row that comes from the same source row as the row above is a
+  // copy of it.
+  const bool rowsRepeat = !keyed && allIn && &dst != &src;
+  i64 lastSy = -1;
+  const std::uint8_t* lastRow = nullptr;
   for (int y = dc.top; y < dc.bottom; ++y) {
     const i64 sy = srcRect.top + SourceOffset(y - static_cast<i64>(dstRect.top), sh, dh, Axis::Vertical);
     if (sy < sc.top || sy >= sc.bottom) continue;
     const std::uint8_t* s = src.Row(static_cast<int>(sy));
     std::uint8_t* d = dst.Row(y) + dc.left * 3;
+    if (rowsRepeat && sy == lastSy) {
+      std::memcpy(d, lastRow, cols.size() * 3);
+      lastRow = d;
+      continue;
+    }
+    lastSy = sy;
+    lastRow = d;
     if (contiguous) {
       std::memmove(d, s + cols[0], cols.size() * 3);
       continue;
@@ -120,8 +133,24 @@ void TileBitmapRect(Bitmap& canvas, const Rect& target, const Bitmap& image, con
   const Rect clip = Intersect(target, canvas.Bounds());
   if (clip.IsEmpty()) return;
   const int sw = source.Width(), sh = source.Height();
-  // Start at the first tile that reaches into the visible part, so a huge target with a
-  // small visible area costs only the visible tiles.
+  if (Intersect(source, image.Bounds()) == source) {
+    // Each visible row is its tile row repeated, starting at the right phase.
+    for (int y = clip.top; y < clip.bottom; ++y) {
+      const int sy = source.top + static_cast<int>((static_cast<i64>(y) - target.top) % sh);
+      const std::uint8_t* tileRow = image.Row(sy) + source.left * 3;
+      std::uint8_t* d = canvas.Row(y);
+      int off = static_cast<int>((static_cast<i64>(clip.left) - target.left) % sw);
+      for (int x = clip.left; x < clip.right;) {
+        const int n = std::min(sw - off, clip.right - x);
+        std::memcpy(d + x * 3, tileRow + off * 3, static_cast<std::size_t>(n) * 3);
+        x += n;
+        off = 0;
+      }
+    }
+    return;
+  }
+  // A source part reaching past the image: tile by tile, so what lies outside the image
+  // leaves the canvas as it is. Start at the first tile that reaches the visible part.
   const i64 x0 = target.left + (static_cast<i64>(clip.left) - target.left) / sw * sw;
   const i64 y0 = target.top + (static_cast<i64>(clip.top) - target.top) / sh * sh;
   for (i64 y = y0; y < clip.bottom; y += sh) {

@@ -63,6 +63,11 @@ TEST(StretchCopy, LeavesPixelsWhoseSourceIsOutsideOrKeyedAndIgnoresInvertedRects
   StretchCopy(dst, Rect{0, 0, 4, 1}, src, Rect{1, 0, 5, 1});  // source runs past its right edge
   EXPECT_EQ(Rows(dst), Lines({"Mbzz"}));
 
+  // Rows stretched from one source row keep their own untouched pixels.
+  Bitmap rows = Picture({"xy", "pq", "rs"});
+  StretchCopy(rows, Rect{0, 0, 2, 3}, Picture({"ab"}), Rect{1, 0, 3, 1});
+  EXPECT_EQ(Rows(rows), Lines({"by", "bq", "bs"}));
+
   dst = Canvas(3, 1, 'z');
   StretchCopy(dst, Rect{0, 0, 3, 1}, src, Rect{0, 0, 3, 1}, Blend::Keyed);
   EXPECT_EQ(Rows(dst), Lines({"azb"}));
@@ -123,6 +128,10 @@ TEST(TileBitmapRect, DoesNothingWithoutASourceAreaAndCostsOnlyVisibleTiles) {
   // counts from the target's left edge.
   TileBitmapRect(canvas, Rect{-100000001, 0, 100000000, 1}, image, Rect{0, 0, 2, 1});
   EXPECT_EQ(Rows(canvas), Lines({"bab"}));
+  // A source part reaching past the image repeats what the image has and leaves the rest.
+  Bitmap partial = Picture({"vwxyz", "vwxyz"});
+  TileBitmapRect(partial, Rect{0, 0, 5, 2}, Picture({"ab", "cd"}), Rect{1, 1, 3, 3});
+  EXPECT_EQ(Rows(partial), Lines({"dwdyd", "vwxyz"}));
 }
 
 TEST(FillRect, FillsTheClippedRectangle) {
