@@ -1,0 +1,172 @@
+#include "skintool/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "skin/data/skin_reader.h"
+#include "skintool/archive.h"
+#include "skintool/lzh_encoder.h"
+#include "unit/skin_data/files.h"
+
+namespace kq::skintool {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+void Write(const fs::path& p, const std::string& s) {
+  std::ofstream f(p, std::ios::binary);
+  f << s;
+}
+
+std::string Read(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+class SkinTool : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device rd;
+    dir_ = fs::temp_directory_path() / ("kq-skintool-" + std::to_string(rd()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  int Tool(std::vector<std::string> args) {
+    out_.str("");
+    err_.str("");
+    return skintool::Run(args, out_, err_);
+  }
+  std::string P(const std::string& rel) const { return (dir_ / rel).string(); }
+
+  fs::path dir_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(SkinTool, PackListUnpackAndPackAgain) {
+  fs::create_directories(dir_ / "skin");
+  Write(dir_ / "skin" / "Skin.ini", "[Personality]\r\nTop=Top.bmp\r\n");
+  Write(dir_ / "skin" / "Top.bmp", std::string(3000, 'T'));
+  Write(dir_ / "skin" / "a.bmp", "");
+  fs::create_directories(dir_ / "skin" / "subfolder");  // not a file: not packed
+
+  ASSERT_EQ(Tool({"pack", P("skin"), P("one.skn")}), 0) << err_.str();
+  EXPECT_NE(out_.str().find("3 files"), std::string::npos);
+  EXPECT_EQ(err_.str(), "");
+
+  // Without a list the files go in sorted by name.
+  ASSERT_EQ(Tool({"list", P("one.skn")}), 0) << err_.str();
+  const std::string listing = out_.str();
+  EXPECT_LT(listing.find("Skin.ini"), listing.find("Top.bmp"));
+  EXPECT_LT(listing.find("Top.bmp"), listing.find("a.bmp"));
+  EXPECT_NE(listing.find("3000  Top.bmp"), std::string::npos);
+
+  // The program reads what was packed.
+  TSkinReader reader;
+  const std::string packed = Read(dir_ / "one.skn");
+  ASSERT_TRUE(reader.LoadFromStream(Bytes(packed.begin(), packed.end())));
+  Bytes top;
+  ASSERT_TRUE(reader.ReadFile("top.bmp", top));
+  EXPECT_EQ(top.size(), 3000u);
+
+  ASSERT_EQ(Tool({"unpack", P("one.skn"), P("back")}), 0) << err_.str();
+  EXPECT_EQ(Read(dir_ / "back" / "Top.bmp"), std::string(3000, 'T'));
+  EXPECT_EQ(Read(dir_ / "back" / "a.bmp"), "");
+  EXPECT_EQ(Read(dir_ / "back" / kListFile), "Skin.ini\r\nTop.bmp\r\na.bmp\r\n");
+
+  ASSERT_EQ(Tool({"pack", P("back"), P("two.skn")}), 0) << err_.str();
+  EXPECT_EQ(Read(dir_ / "two.skn"), packed);
+}
+
+TEST_F(SkinTool, ListFileSetsTheOrder) {
+  fs::create_directories(dir_ / "skin");
+  Write(dir_ / "skin" / "b.bmp", "B");
+  Write(dir_ / "skin" / "skin.ini", "[Colours]");
+  Write(dir_ / "skin" / "left-out.bmp", "X");
+  Write(dir_ / "skin" / kListFile, "  b.bmp \nskin.ini\n\n");
+  ASSERT_EQ(Tool({"pack", P("skin"), P("s.skn")}), 0) << err_.str();
+  const std::string packed = Read(dir_ / "s.skn");
+  TSkinReader reader;
+  ASSERT_TRUE(reader.LoadFromStream(Bytes(packed.begin(), packed.end())));
+  EXPECT_EQ(reader.Names(), (std::vector<std::string>{"b.bmp", "skin.ini"}));
+
+  // A listed file that is missing is an error.
+  Write(dir_ / "skin" / kListFile, "b.bmp\nmissing.bmp\n");
+  EXPECT_EQ(Tool({"pack", P("skin"), P("s2.skn")}), 1);
+  EXPECT_NE(err_.str().find("missing.bmp"), std::string::npos);
+}
+
+TEST_F(SkinTool, WarnsAboutASkinWithoutDefinitionText) {
+  fs::create_directories(dir_ / "skin");
+  Write(dir_ / "skin" / "a.bmp", "A");
+  EXPECT_EQ(Tool({"pack", P("skin"), P("s.skn")}), 0);
+  EXPECT_NE(err_.str().find("warning"), std::string::npos);
+}
+
+TEST_F(SkinTool, EncodeAndDecodeTheVectors) {
+  const std::string data = std::string(KQ_TESTDATA_DIR) + "/lzhuf/";
+  ASSERT_EQ(Tool({"decode", data + "mixed_truncated.lzh", P("t.out")}), 0) << err_.str();
+  EXPECT_EQ(Read(P("t.out")), Read(data + "mixed_truncated.out"));
+  ASSERT_EQ(Tool({"encode", data + "mixed.bin", P("m.lzh")}), 0) << err_.str();
+  ASSERT_EQ(Tool({"decode", P("m.lzh"), P("m.bin")}), 0) << err_.str();
+  EXPECT_EQ(Read(P("m.bin")), Read(data + "mixed.bin"));
+}
+
+TEST_F(SkinTool, ReportsBadInputWithAnError) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* mentions;
+  };
+  Write(dir_ / "short.skn", "ab");
+  Write(dir_ / "huge.skn", std::string("\xFF\xFF\xFF\x7F", 4));
+  Bytes oldArchive;
+  ASSERT_EQ(BuildArchive({{"a.ini", {}}}, oldArchive), "");
+  oldArchive[0] = 0x10;
+  const Bytes oldSkin = LzhEncode(oldArchive);
+  Write(dir_ / "old.skn", std::string(oldSkin.begin(), oldSkin.end()));
+  const Case cases[] = {
+      {{"list", P("nothing.skn")}, "cannot open"},
+      {{"list", P("short.skn")}, "too short"},
+      {{"unpack", P("huge.skn"), P("x")}, "limit"},
+      {{"list", P("old.skn")}, "version"},
+      {{"pack", P("no-such-folder"), P("x.skn")}, "not a folder"},
+      {{"decode", P("short.skn"), P("x")}, "too short"},
+      {{"list", dir_.string()}, "folder"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Tool(c.args), 1) << c.args[0] << " " << c.args[1];
+    EXPECT_NE(err_.str().find(c.mentions), std::string::npos) << err_.str();
+  }
+  EXPECT_EQ(Tool({}), 2);
+  EXPECT_NE(err_.str().find("usage"), std::string::npos);
+  EXPECT_EQ(Tool({"pack", "only-one"}), 2);
+}
+
+TEST_F(SkinTool, UnpackNeverWritesOutsideTheFolder) {
+  // An archive written by someone else, with a name that climbs out of the folder.
+  std::string names = "ok.bmp\r\n..\\evil.bmp\r\n";
+  Bytes a = {0x20, 0x4E, 0, 0};
+  for (int i = 0; i < 4; ++i) a.push_back(static_cast<std::uint8_t>(names.size() >> (8 * i)));
+  a.insert(a.end(), 8, 0);
+  a.insert(a.end(), names.begin(), names.end());
+  for (int len : {1, 1}) {
+    a.push_back(static_cast<std::uint8_t>(len));
+    a.insert(a.end(), 3, 0);
+  }
+  a.push_back('o');
+  a.push_back('e');
+  const Bytes skin = LzhEncode(a);
+  Write(dir_ / "evil.skn", std::string(skin.begin(), skin.end()));
+  EXPECT_EQ(Tool({"unpack", P("evil.skn"), P("out")}), 1);
+  EXPECT_NE(err_.str().find("directory part"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "evil.bmp"));
+  EXPECT_FALSE(fs::exists(dir_ / "out" / "ok.bmp"));
+}
+
+}  // namespace
+}  // namespace kq::skintool
