@@ -110,7 +110,8 @@ Bitmap PreviewWindow(const TSkinModel& m, int w, int h, bool active, std::string
 
   // Caption text placed as the frame painter places it.
   const TDataSkinTitle& t = m.Title;
-  const std::string text = " " + std::string(title) + "  ";
+  std::string text(" ");
+  text.append(title).append("  ");
   const int tw = TinyTextWidth(text) + t.TextBackLeft + t.TextBackRight;
   const int capw = caption.Width();
   int dx = 0;
