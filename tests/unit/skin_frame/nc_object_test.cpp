@@ -13,7 +13,11 @@ class Probe : public TNCObject {
   Probe(NcHotSlot& frame, std::string& log, char name) : TNCObject(frame), log_(log), name_(name) {
     Visible = true;
   }
-  void Paint() override { log_ += std::string(1, name_) + std::to_string(State) + " "; }
+  void Paint() override {
+    log_ += name_;
+    log_ += static_cast<char>('0' + State);
+    log_ += ' ';
+  }
 
  private:
   std::string& log_;
