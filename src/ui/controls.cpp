@@ -560,6 +560,12 @@ RECT TWinControl::ClientRect() {
   return r;
 }
 
+POINT TWinControl::ClientToScreen(POINT p) {
+  if (!handle_) return TControl::ClientToScreen(p);
+  ::ClientToScreen(handle_, &p);
+  return p;
+}
+
 std::wstring TWinControl::Caption() const {
   if (!handle_) return caption_;
   const int n = GetWindowTextLengthW(handle_);
