@@ -306,7 +306,10 @@ LRESULT CALLBACK ControlWindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
     if (Application) Application->HandleException(std::current_exception());
   }
   if (msg == WM_NCDESTROY) c->Detach();
-  else if (c->free_after_message_) delete c;
+  else if (c->free_after_message_) {
+    c->free_after_message_ = false;  // messages sent while it goes must not free it again
+    delete c;
+  }
   return m.Result;
 }
 
