@@ -13,6 +13,7 @@
 #include "app/startup_shortcut.h"
 #include "app/ui_font.h"
 #include "base/error.h"
+#include "skin/controls/skin_data.h"
 #include "ui/application.h"
 #include "ui/text.h"
 
@@ -205,6 +206,18 @@ void TMAIN_KQ::BuildComponents() {
     if (frame.LoadFromResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), 32))
       iglIcons->AddIcon(frame);
   }
+
+  // The skin of every window of the program, stored with this window; the other settings are
+  // the component's defaults. Loading the stored skin builds it; Loaded switches skinning on.
+  SkinData1 = new TSkinData(this);
+  SkinData1->Name = "SkinData1";
+  SkinData1->SkinFormtype = sfMainform;
+  SkinData1->DisableTag = 99;
+  SkinData1->SkinControls = kq::skin::kDefaultSkinControls;
+  SkinData1->MenuUpdate = true;
+  SkinData1->MenuMerge = false;
+  SkinData1->ReadSkinStreamResource(kSkinStreamResource);
+  SkinData1->SetActive(true);
 }
 
 // ---- the notification-area icon --------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "ui/timer.h"
 
 class TDM_kq;
+class TSkinData;
 class Taboutsoft_kq;
 
 class TMAIN_KQ : public TForm {
@@ -61,6 +62,7 @@ class TMAIN_KQ : public TForm {
   TMenuItem* N3;
   TMenuItem* N4;
   TImageList* iglIcons;
+  TSkinData* SkinData1;
 
   // ---- the window's own values ----
   kq::DateTime TargetTime = 0;
