@@ -26,8 +26,11 @@ win: deps $(WIN)/CMakeCache.txt
 
 build: native win
 
+# After the suites of both trees: the portable suites again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang tree build/fuzz), and a short run of every fuzzer.
 test: build
 	@scripts/run-tests
+	@scripts/run-fuzzers --unit --seconds 3
 
 # Only one side: `make test-native` (fast, no Wine) or `make test-win` (Wine in Xvfb).
 test-native: native

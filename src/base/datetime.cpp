@@ -79,7 +79,8 @@ bool TryEncodeDate(int year, int month, int day, DateTime& value) {
 
 DateTime EncodeDate(int year, int month, int day) {
   DateTime value = 0;
-  if (!TryEncodeDate(year, month, day, value)) throw ConvertError("Invalid argument to date encode");
+  if (!TryEncodeDate(year, month, day, value))
+    throw ConvertError("Invalid argument to date encode");
   return value;
 }
 

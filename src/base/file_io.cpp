@@ -54,7 +54,9 @@ bool RenameOver(const std::string& from, const std::string& to) {
 }
 #define KQ_MODE(m) L##m
 #else
-std::FILE* Open(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+std::FILE* Open(const std::string& path, const char* mode) {
+  return std::fopen(path.c_str(), mode);
+}
 void Remove(const std::string& path) { std::remove(path.c_str()); }
 bool SyncToDisk(std::FILE* f) { return fsync(fileno(f)) == 0; }
 bool RenameOver(const std::string& from, const std::string& to) {

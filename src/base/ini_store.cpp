@@ -1,7 +1,5 @@
 #include "base/ini_store.h"
 
-#include <vector>
-
 #include "base/encoding.h"
 #include "base/error.h"
 #include "base/file_io.h"
@@ -72,27 +70,19 @@ Line ParseLine(std::string_view text, std::size_t begin, std::size_t end, std::s
   return line;
 }
 
-// Splits at CR LF, CR or LF.
-std::vector<Line> ParseLines(std::string_view text) {
-  std::vector<Line> lines;
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = begin;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-    std::size_t next = end;
-    if (next < text.size() && text[next] == '\r') ++next;
-    if (next < text.size() && text[next] == '\n') ++next;
-    lines.push_back(ParseLine(text, begin, end, next));
-    begin = next;
-  }
-  return lines;
+// The line that starts at `begin`; lines end at CR LF, CR or LF. The file is walked line
+// by line rather than split up front, so a file of millions of empty lines costs no memory.
+Line LineAt(std::string_view text, std::size_t begin) {
+  std::size_t end = begin;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  std::size_t next = end;
+  if (next < text.size() && text[next] == '\r') ++next;
+  if (next < text.size() && text[next] == '\n') ++next;
+  return ParseLine(text, begin, end, next);
 }
 
-// Index of the first header of `section`, or lines.size().
-std::size_t FindSection(const std::vector<Line>& lines, std::string_view section) {
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    if (lines[i].kind == LineKind::kSection && NamesEqual(lines[i].name, section)) return i;
-  return lines.size();
+bool IsHeaderOf(const Line& line, std::string_view section) {
+  return line.kind == LineKind::kSection && NamesEqual(line.name, section);
 }
 
 // Cuts at the limit without splitting a double-byte character, and at a NUL.
@@ -123,12 +113,17 @@ std::string ReadIniString(const std::string& path, std::string_view section,
   if (ReadWholeFile(path, text) != FileReadResult::kOk) return {};
   const std::string wanted_section = ToFileText(section);
   const std::string wanted_key = ToFileText(key);
-  const std::vector<Line> lines = ParseLines(text);
-  for (std::size_t i = FindSection(lines, wanted_section) + 1; i < lines.size(); ++i) {
-    const Line& line = lines[i];
-    if (line.kind == LineKind::kSection) break;
-    if (line.kind == LineKind::kKey && NamesEqual(line.name, wanted_key))
-      return Cp936ToUtf8(CutValue(std::string_view(text).substr(line.value, line.end - line.value)));
+  bool inside = false;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    if (line.kind == LineKind::kSection) {
+      if (inside) break;  // only the first section of that name counts
+      inside = NamesEqual(line.name, wanted_section);
+    } else if (inside && line.kind == LineKind::kKey && NamesEqual(line.name, wanted_key)) {
+      const std::string_view all = text;
+      return Cp936ToUtf8(CutValue(all.substr(line.value, line.end - line.value)));
+    }
   }
   return {};
 }
@@ -142,37 +137,45 @@ void WriteIniString(const std::string& path, std::string_view section, std::stri
   const std::string file_section = ToFileText(section);
   const std::string file_key = ToFileText(key);
   const std::string file_value = ToFileText(value);
-  const std::vector<Line> lines = ParseLines(text);
+
+  // Find the section's header, the end of its last line that is not blank, and the key.
+  bool inside = false, found_section = false;
+  Line last;  // of the section
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    if (line.kind == LineKind::kSection) {
+      if (inside) break;
+      inside = found_section = IsHeaderOf(line, file_section);
+      if (inside) last = line;
+      continue;
+    }
+    if (!inside) continue;
+    if (line.kind == LineKind::kKey && NamesEqual(line.name, file_key)) {
+      // Replace the value in its line, keeping the line's own spelling of the key and
+      // everything up to its "=".
+      const std::string result =
+          text.substr(0, line.value) + file_value + "\r\n" + text.substr(line.next);
+      if (result == text) return;  // nothing changes: leave the file alone
+      if (!WriteFileAtomically(path, result)) throw WriteError("Unable to write to " + path);
+      return;
+    }
+    if (!Trim(std::string_view(text).substr(line.begin, line.end - line.begin)).empty())
+      last = line;
+  }
 
   std::string result;
-  const std::size_t header = FindSection(lines, file_section);
-  if (header == lines.size()) {
+  if (found_section) {
+    // A new key after the section's last line.
+    result = text.substr(0, last.next);
+    if (last.next == last.end) result += "\r\n";  // the file ended without a line break
+    result += file_key + "=" + file_value + "\r\n" + text.substr(last.next);
+  } else {
+    // A new section at the end of the file.
     result = text;
     if (!result.empty() && result.back() != '\n' && result.back() != '\r') result += "\r\n";
     result += "[" + file_section + "]\r\n" + file_key + "=" + file_value + "\r\n";
-  } else {
-    std::size_t last = header;  // the section's last line that is not blank
-    bool replaced = false;
-    for (std::size_t i = header + 1; i < lines.size() && lines[i].kind != LineKind::kSection;
-         ++i) {
-      const Line& line = lines[i];
-      if (line.kind == LineKind::kKey && NamesEqual(line.name, file_key)) {
-        // Keep the line's own spelling of the key, and everything up to its "=".
-        result = text.substr(0, line.value) + file_value + "\r\n" + text.substr(line.next);
-        replaced = true;
-        break;
-      }
-      if (!Trim(std::string_view(text).substr(line.begin, line.end - line.begin)).empty())
-        last = i;
-    }
-    if (!replaced) {
-      const Line& after = lines[last];
-      result = text.substr(0, after.next);
-      if (after.next == after.end) result += "\r\n";  // the file ended without a line break
-      result += file_key + "=" + file_value + "\r\n" + text.substr(after.next);
-    }
   }
-  if (result == text) return;  // nothing changes: leave the file alone
   if (!WriteFileAtomically(path, result)) throw WriteError("Unable to write to " + path);
 }
 

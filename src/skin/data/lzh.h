@@ -26,9 +26,18 @@ constexpr int kRoot = kTreeSize - 1;                // 626
 constexpr unsigned kMaxFreq = 0x8000;               // the tree is rebuilt at this root count
 constexpr int kRingStart = kRingSize - kMaxMatch;   // 4036: first write index; below it spaces
 // The published static code for the upper six bits of a copy position: the code (left
-// aligned in a byte) and its length in bits (3..8).
-extern const std::uint8_t kPositionCode[64];
-extern const std::uint8_t kPositionCodeLength[64];
+// aligned in a byte) and its length in bits (3..8): one code of 3 bits, 3 of 4, 8 of 5,
+// 12 of 6, 24 of 7 and 16 of 8, assigned in order.
+inline constexpr std::uint8_t kPositionCodeLength[64] = {
+    3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,
+    6, 6, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,
+    7, 7, 7, 7, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8};
+inline constexpr std::uint8_t kPositionCode[64] = {
+    0x00, 0x20, 0x30, 0x40, 0x50, 0x58, 0x60, 0x68, 0x70, 0x78, 0x80, 0x88, 0x90,
+    0x94, 0x98, 0x9C, 0xA0, 0xA4, 0xA8, 0xAC, 0xB0, 0xB4, 0xB8, 0xBC, 0xC0, 0xC2,
+    0xC4, 0xC6, 0xC8, 0xCA, 0xCC, 0xCE, 0xD0, 0xD2, 0xD4, 0xD6, 0xD8, 0xDA, 0xDC,
+    0xDE, 0xE0, 0xE2, 0xE4, 0xE6, 0xE8, 0xEA, 0xEC, 0xEE, 0xF0, 0xF1, 0xF2, 0xF3,
+    0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF};
 }  // namespace lzhuf
 
 // The decompressor's own error kind. The two texts are fixed.

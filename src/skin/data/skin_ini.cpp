@@ -1,6 +1,5 @@
 #include "skin/data/skin_ini.h"
 
-#include "skin/data/skin_reader.h"
 #include "skin/data/text_lines.h"
 
 namespace kq {
@@ -78,13 +77,13 @@ int TQuickIni::SectionIndex(std::string_view name) const {
 std::string TQuickIni::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
   const int header = SectionIndex(section);
   if (header < 0) return std::string(def);
-  const std::string wanted = LowerAscii(key);
   for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
     const std::string_view line = lines_[i];
     if (IsHeader(line)) break;
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
-    if (LowerAscii(TrimText(line.substr(0, eq))) != wanted) continue;
+    // Both sides lower-cased (A-Z only), then compared exactly.
+    if (!EqualIgnoringCase(TrimText(line.substr(0, eq)), key)) continue;
     // The first matching line ends the search even when its value is empty.
     const std::string_view value = TrimText(line.substr(eq + 1));
     return std::string(value.empty() ? def : value);

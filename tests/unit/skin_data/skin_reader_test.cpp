@@ -152,7 +152,7 @@ TEST(SkinReader, RejectsMalformedArchives) {
   negativeNameTable[7] = 0x80;
 
   std::string names1002;
-  for (int i = 0; i < 1002; ++i) names1002 += "n" + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 1002; ++i) names1002 += std::to_string(i) + ".bmp\r\n";
 
   const std::vector<Case> cases = {
       {"header cut short", shortHeader},
@@ -178,7 +178,7 @@ TEST(SkinReader, RejectsMalformedArchives) {
 
 TEST(SkinReader, AcceptsTheFullCapacityAndSpareData) {
   std::string names;
-  for (int i = 0; i < 1001; ++i) names += "n" + std::to_string(i) + "\n";
+  for (int i = 0; i < 1001; ++i) names += std::to_string(i) + ".bmp\n";
   std::vector<std::int32_t> lengths(1001, 0);
   lengths[1000] = 2;
   TSkinReader reader;
@@ -186,7 +186,7 @@ TEST(SkinReader, AcceptsTheFullCapacityAndSpareData) {
   ASSERT_TRUE(reader.LoadArchive(RawArchive(names, lengths, "xyspare")));
   EXPECT_EQ(reader.Count(), 1001);
   std::vector<std::uint8_t> out;
-  ASSERT_TRUE(reader.ReadFile("n1000", out));
+  ASSERT_TRUE(reader.ReadFile("1000.bmp", out));
   EXPECT_EQ(Text(out), "xy");
 }
 

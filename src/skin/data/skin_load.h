@@ -1,0 +1,22 @@
+// Loading a skin file into a skin model: unpack, read the archive, parse the definition
+// text, build. The portable part of the skin component's LoadSkin.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "skin/data/skin_model.h"
+#include "skin/data/skin_reader.h"
+
+namespace kq {
+
+// Sets NotLoaded, then unpacks `skinFile` (4-byte length + LZHUF stream) and builds the
+// model from the first entry whose name contains ".ini" and the images it names. An archive
+// of another version shows kOlderSkinText through `notice`; that and a malformed archive
+// return false with the model's objects left as they were and NotLoaded set. A skin without
+// definition text builds from an empty text (every default, no image object). Throws
+// ElzhException when the decoder cannot get its tables.
+bool LoadSkinModel(TSkinModel& model, std::span<const std::uint8_t> skinFile,
+                   int hscrollArrowWidth, TSkinReader::Notice notice = {});
+
+}  // namespace kq
