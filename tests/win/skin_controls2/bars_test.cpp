@@ -1,4 +1,6 @@
 // TStatusBar and TRadioGroup of the form layer, on real windows.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -81,8 +83,9 @@ TEST_F(BarsTest, StatusBarSimpleModeAndSizeGripByProperty) {
   ShowForm();
   HWND h = bar->Handle();
   EXPECT_TRUE(SendMessageW(h, SB_ISSIMPLE, 0, 0));
+  // In simple mode the control answers every part with the simple text.
   wchar_t text[32] = {};
-  SendMessageW(h, SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+  SendMessageW(h, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, L"简单");
 
   EXPECT_TRUE(GetWindowLongPtrW(h, GWL_STYLE) & SBARS_SIZEGRIP);
