@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_services.h"
+#include "app/core/countdown.h"
 #include "base/datetime.h"
 #include "ui/comctrls.h"
 #include "ui/forms.h"
@@ -103,5 +104,9 @@ class TMAIN_KQ : public TForm {
   Taboutsoft_kq* aboutsoft_kq = nullptr;
   bool shown_once_ = false;
   bool tray_visible_ = false;
+  // The countdown last put into edt_timeleave; the text is cleared whenever the edit's text
+  // changes.
+  std::wstring countdown_shown_;
+  kq::RemainingParts countdown_parts_;
   std::wstring tray_hint_;
 };
