@@ -206,21 +206,18 @@ void TMAIN_KQ::BuildComponents() {
     if (frame.LoadFromResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), 32))
       iglIcons->AddIcon(frame);
   }
-}
 
-// ---- the notification-area icon --------------------------------------------------------
-
-bool TMAIN_KQ::TrayIconVisible() const { return tray_visible_; }
-
-void TMAIN_KQ::ShowTrayIcon() { tray_visible_ = true; }
-
-void TMAIN_KQ::SetTrayHint(const std::wstring& hint) { tray_hint_ = hint; }
-
-void TMAIN_KQ::MinimizeToTray() { Application->Minimize(); }
-
-void TMAIN_KQ::RestoreFromTray() {
-  Application->Restore();
-  SetForegroundWindow(Application->Handle());
+  // In the notification area from the first start of a schedule; animated through the
+  // beetles from the yellow one on (2, 0, 1, 2, ...).
+  TrayIcon1 = new TTrayIcon(this);
+  TrayIcon1->Name = "TrayIcon1";
+  TrayIcon1->SetPopupMenu(PopupMenu1);
+  TrayIcon1->SetHide(true);
+  TrayIcon1->SetRestoreOn(imDoubleClick);
+  TrayIcon1->SetPopupMenuOn(imRightClickUp);
+  TrayIcon1->SetIcons(iglIcons);
+  TrayIcon1->StoreIconIndex(2);
+  TrayIcon1->SetAnimate(true);
 }
 
 // ---- start-up ------------------------------------------------------------------------------
