@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_services.h"
+#include "app/core/countdown.h"
 #include "base/datetime.h"
 #include "tray/tray_icon.h"
 #include "ui/comctrls.h"
@@ -104,4 +105,8 @@ class TMAIN_KQ : public TForm {
   TDM_kq* DM_kq = nullptr;
   Taboutsoft_kq* aboutsoft_kq = nullptr;
   bool shown_once_ = false;
+  // The countdown last put into edt_timeleave; the text is cleared whenever the edit's text
+  // changes.
+  std::wstring countdown_shown_;
+  kq::RemainingParts countdown_parts_;
 };
