@@ -170,6 +170,12 @@ void TForm::SetVisible(bool v) {
   if (Application) Application->UpdateVisible();
 }
 
+void TForm::Show() {
+  // Showing activates the form; only one that is already visible needs bringing forward.
+  if (visible_) BringToFront();
+  else SetVisible(true);
+}
+
 void TForm::BringToFront() {
   if (HandleOrNull() && visible_)
     SetWindowPos(HandleOrNull(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
