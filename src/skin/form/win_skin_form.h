@@ -84,6 +84,8 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
 
   // ---- frame painter (win_skin_form_frame.cpp) ----
   void PaintFrame(HDC dc);
+  // Shows one caption button in its hover or press state (TWinSysButton::Paint).
+  void PaintCaptionButton(TNCObject* button);
   void BuildWindowRegion();
   void RemoveWindowRegion();
 
@@ -203,6 +205,8 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   void PostSysCommand(WPARAM command);
 
   // Frame painter's part (win_skin_form_frame.cpp).
+  // Composes the whole frame into CaptionBitmap; `stateButton` in its state's look.
+  bool ComposeFrame(const TNCObject* stateButton);
   void BuildCaptionButtons();
   void FreeCaptionButtons();
   void FillIconBitmap();

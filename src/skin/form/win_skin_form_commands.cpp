@@ -59,8 +59,8 @@ POINT TWinSkinForm::ScreenToFrame(int x, int y) const {
 
 TNCObject* TWinSkinForm::ObjectAt(POINT p) const {
   for (TNCObject* b : CaptionButtons) {
-    if (!b->Visible) continue;
-    if (PtInRect(&b->BoundsRect, p)) return b;
+    // Buttons with a negative Action only decorate the caption.
+    if (b->Visible && b->Action() >= 0 && PtInRect(&b->BoundsRect, p)) return b;
   }
   // Menu-bar buttons come after the caption buttons (the menu painter's).
   return nullptr;

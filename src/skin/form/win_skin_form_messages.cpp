@@ -306,7 +306,8 @@ LRESULT TWinSkinForm::NcMouse(UINT msg, WPARAM w, LPARAM l, const CallFrame& fra
       return Default(msg, w, l);
     case WM_NCLBUTTONUP:
       if (object) {
-        if (IsCaptionButton(object) && object == HotObject) {
+        // Only the button that was pressed acts: a press that slid onto another button does nothing.
+        if (IsCaptionButton(object) && object == HotObject && object->State == TNCObject::kPressed) {
           object->MouseUp();
           PerformButtonAction(object, screen);
         }
@@ -314,7 +315,12 @@ LRESULT TWinSkinForm::NcMouse(UINT msg, WPARAM w, LPARAM l, const CallFrame& fra
       }
       return Default(msg, w, l);
     case WM_NCLBUTTONDBLCLK:
-      if (object) return 0;
+      // The second press of a double click on a button presses it again (a double click on
+      // the icon button closes the window when this press is released).
+      if (object) {
+        object->MouseDown();
+        return 0;
+      }
       if (WindowState != WinState::Normal)
         RestoreWindow();
       else if (Capabilities & kCanMaximise)
