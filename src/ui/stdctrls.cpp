@@ -88,8 +88,11 @@ void TButton::CreateParams(TCreateParams& p) {
 
 void TButton::SetDefault(bool v) {
   default_ = v;
-  if (HandleAllocated())
+  // An owner-drawn button (TBitBtn) shows Default itself and keeps its type.
+  if (HandleAllocated() && (GetWindowLongPtrW(HandleOrNull(), GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW)
     SendMessageW(HandleOrNull(), BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  else
+    Invalidate();
 }
 
 void TButton::Click() {
