@@ -145,7 +145,9 @@ void TDateTimePicker::SetDateMode(TDTDateMode v) {
 
 HWND TDateTimePicker::CalendarHandle() const {
   if (!HandleOrNull()) return nullptr;
-  return reinterpret_cast<HWND>(SendMessageW(HandleOrNull(), DTM_GETMONTHCAL, 0, 0));
+  // Some implementations keep the calendar window between drop-downs, hidden.
+  HWND cal = reinterpret_cast<HWND>(SendMessageW(HandleOrNull(), DTM_GETMONTHCAL, 0, 0));
+  return cal && IsWindowVisible(cal) ? cal : nullptr;
 }
 
 std::wstring TDateTimePicker::GetDateText() const {

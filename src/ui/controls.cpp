@@ -311,7 +311,10 @@ LRESULT CALLBACK ControlWindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
     if (Application) Application->HandleException(std::current_exception());
   }
   if (msg == WM_NCDESTROY) c->Detach();
-  else if (c->free_after_message_) delete c;
+  else if (c->free_after_message_) {
+    c->free_after_message_ = false;  // messages sent while it goes must not free it again
+    delete c;
+  }
   return m.Result;
 }
 
@@ -563,6 +566,12 @@ RECT TWinControl::ClientRect() {
   RECT r;
   GetClientRect(handle_, &r);
   return r;
+}
+
+POINT TWinControl::ClientToScreen(POINT p) {
+  if (!handle_) return TControl::ClientToScreen(p);
+  ::ClientToScreen(handle_, &p);
+  return p;
 }
 
 std::wstring TWinControl::Caption() const {

@@ -115,7 +115,7 @@ class TControl : public TComponent {
     Invalidate();
     Update();
   }
-  POINT ClientToScreen(POINT p);
+  virtual POINT ClientToScreen(POINT p);
   POINT ScreenToClient(POINT p);
 
   virtual void Click();
@@ -227,6 +227,7 @@ class TWinControl : public TControl {
 
   void SetBounds(int left, int top, int width, int height) override;
   RECT ClientRect() override;
+  POINT ClientToScreen(POINT p) override;
   std::wstring Caption() const override;
   void SetCaption(const std::wstring& v) override;
   void SetVisible(bool v) override;

@@ -430,7 +430,7 @@ bool TBitmap::SaveToFile(const std::wstring& path) const {
   BITMAPINFOHEADER ih{};
   ih.biSize = sizeof(ih);
   ih.biWidth = width_;
-  ih.biHeight = -height_;
+  ih.biHeight = height_;  // bottom-up, as files are usually written
   ih.biPlanes = 1;
   ih.biBitCount = 24;
   ih.biCompression = BI_RGB;
@@ -440,8 +440,9 @@ bool TBitmap::SaveToFile(const std::wstring& path) const {
   fh.bfSize = fh.bfOffBits + ih.biSizeImage;
   FILE* f = _wfopen(path.c_str(), L"wb");
   if (!f) return false;
-  bool ok = fwrite(&fh, sizeof(fh), 1, f) == 1 && fwrite(&ih, sizeof(ih), 1, f) == 1 &&
-            fwrite(bits_, ih.biSizeImage, 1, f) == 1;
+  bool ok = fwrite(&fh, sizeof(fh), 1, f) == 1 && fwrite(&ih, sizeof(ih), 1, f) == 1;
+  for (int y = height_ - 1; ok && y >= 0; --y)
+    ok = fwrite(bits_ + static_cast<size_t>(stride) * y, static_cast<size_t>(stride), 1, f) == 1;
   ok = fclose(f) == 0 && ok;
   return ok;
 }

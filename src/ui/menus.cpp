@@ -145,7 +145,7 @@ HMENU TMenuItem::Handle() {
 bool TMenuItem::IsOwnerDraw() const {
   if (on_draw_ || on_measure_) return true;
   const TMenu* m = GetMenu();
-  return m && m->OwnerDraw() && !(menu_bar_ || (parent_ && parent_->menu_bar_));
+  return m && m->OwnerDraw();
 }
 
 void TMenuItem::Rebuild() {

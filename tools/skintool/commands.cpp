@@ -13,6 +13,7 @@
 #include "skin/data/text_lines.h"
 #include "skintool/archive.h"
 #include "skintool/lzh_encoder.h"
+#include "skintool/sheet.h"
 
 namespace kq::skintool {
 
@@ -31,6 +32,7 @@ constexpr const char* kUsage =
     "       skintool list <file.skn>             name and length of each entry\n"
     "       skintool encode <in> <out>           LZHUF-compress a file (4-byte length + stream)\n"
     "       skintool decode <in> <out>           expand such a file\n"
+    "       skintool sheet <file.skn> <out.bmp>  picture of every object of a skin\n"
     "\n"
     "pack takes the files named in <folder>/skin.lst, one per line and in that order, or\n"
     "else every file of the folder sorted by name. unpack writes skin.lst with the stored\n"
@@ -192,6 +194,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (cmd == "list" && args.size() == 2) return List(args[1], out);
     if (cmd == "encode" && args.size() == 3) return Encode(args[1], args[2]);
     if (cmd == "decode" && args.size() == 3) return Decode(args[1], args[2]);
+    if (cmd == "sheet" && args.size() == 3) return SheetCommand(args[1], args[2], out, err);
   } catch (const Failure& f) {
     err << "skintool: " << f.text << "\n";
     return 1;

@@ -84,10 +84,10 @@ TEST(CaptionText, PopupsEndTheirTextFiveBeforeTheRightmostButton) {
   // Popups ignore TextRightClip: a short text keeps its width.
   in.textWidth = 100;
   EXPECT_EQ(PlaceCaptionText(Style(0), in).text.right, 126);
-  // Without a right-aligned button (edge 5 or less) nothing clips a popup's text.
+  // Without a right-aligned button (edge 5 or less) a popup's text runs to the caption's end.
   in.textWidth = 400;
   in.rightmostButtonLeft = 5;
-  EXPECT_EQ(PlaceCaptionText(Style(0), in).text.right, 426);
+  EXPECT_EQ(PlaceCaptionText(Style(0), in).text.right, 294);
 }
 
 TEST(CaptionText, DialogFramesStartLeftAlignedTextSixteenPixelsFurtherLeft) {

@@ -14,16 +14,6 @@ using namespace uitest;
 
 namespace {
 
-class UiTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    app = new TApplication();
-    app->SetTitle(L"测试程序");
-  }
-  void TearDown() override { delete app; }
-  TApplication* app = nullptr;
-};
-
 // Records what it was told, for the notification tests.
 class Listener : public TComponent {
  public:

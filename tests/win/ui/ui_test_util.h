@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
 
 #include "ui/application.h"
+#include "ui/controls.h"
 
 namespace uitest {
 
@@ -75,5 +78,39 @@ inline std::wstring WindowText(HWND w) {
   GetWindowTextW(w, buf, 1024);
   return buf;
 }
+
+// A TApplication per test, titled "测试程序".
+class UiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = new TApplication();
+    app->SetTitle(L"测试程序");
+  }
+  void TearDown() override { delete app; }
+  TApplication* app = nullptr;
+};
+
+// Records the messages that pass through a control's WindowProc until destroyed, putting
+// the previous WindowProc back.
+class MessageRecorder {
+ public:
+  explicit MessageRecorder(TControl* c) : control_(c), saved_(c->WindowProc) {
+    c->WindowProc = [this](TMessage& m) {
+      messages.push_back(m.Msg);
+      saved_(m);
+    };
+  }
+  ~MessageRecorder() { control_->WindowProc = saved_; }
+  int Count(UINT msg) const {
+    int n = 0;
+    for (UINT m : messages) n += m == msg;
+    return n;
+  }
+  std::vector<UINT> messages;
+
+ private:
+  TControl* control_;
+  TWndMethod saved_;
+};
 
 }  // namespace uitest

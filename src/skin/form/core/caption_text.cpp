@@ -34,6 +34,7 @@ CaptionTextPlacement PlaceCaptionText(const CaptionTextStyle& s, const CaptionTe
   }
   if (in.dialogFrame && s.textAlignment == 0) text.left -= 16;
   text.left = std::max(text.left, cap.left);
+  text.right = std::min(text.right, cap.right);
 
   CaptionTextPlacement p;
   p.text = text;

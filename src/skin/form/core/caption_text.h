@@ -40,8 +40,9 @@ struct CaptionTextPlacement {
   Rect draw;  // what DrawText gets: the text without the background caps
 };
 
-// The text never starts left of the caption, so a long centred or right-aligned text does
-// not spill over the left frame piece; it is cut at the right and ends in an ellipsis.
+// The text stays inside the caption, so a long centred or right-aligned text does not spill
+// over the left frame piece nor a popup's text over the right one; it is cut at the right
+// and ends in an ellipsis.
 CaptionTextPlacement PlaceCaptionText(const CaptionTextStyle& s, const CaptionTextInput& in);
 
 }  // namespace kq::skin

@@ -1,0 +1,407 @@
+#include "app/kq_main.h"
+
+#include <exception>
+
+#include "app/core/countdown.h"
+#include "app/core/event_log.h"
+#include "app/core/schedule.h"
+#include "app/core/settings.h"
+#include "app/core/texts.h"
+#include "app/kq_aboutsoft.h"
+#include "app/kq_dm.h"
+#include "app/resource_ids.h"
+#include "app/startup_shortcut.h"
+#include "app/ui_font.h"
+#include "base/error.h"
+#include "ui/application.h"
+#include "ui/text.h"
+
+using kq::ui::Narrow;
+using kq::ui::Widen;
+
+namespace {
+
+std::wstring W(std::string_view utf8) { return Widen(utf8); }
+
+template <class T>
+T* Make(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width,
+        int height) {
+  T* c = new T(owner);
+  c->Name = name;
+  c->SetParent(parent);
+  c->SetBounds(left, top, width, height);
+  return c;
+}
+
+TLabel* MakeLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top,
+                  const wchar_t* caption) {
+  TLabel* l = new TLabel(owner);
+  l->Name = name;
+  l->SetParent(parent);
+  l->SetLeft(left);
+  l->SetTop(top);
+  l->SetCaption(caption);
+  return l;
+}
+
+void MakeBold(TControl* c, const std::wstring& face) {
+  c->SetParentFont(false);
+  c->Font().SetName(face);
+  c->Font().SetHeight(-11);
+  c->Font().SetStyle(FontStyle(fsBold));
+}
+
+}  // namespace
+
+TMAIN_KQ::TMAIN_KQ(TComponent* owner, const TAppServices& services)
+    : TForm(owner), services_(services) {
+  BeginLoading();
+  Name = "MAIN_KQ";
+  SetCaption(W(kq::texts::kMainCaption));
+  SetBorderStyle(bsSingle);
+  SetBorderIcons(biSystemMenu | biMinimize);
+  SetBounds(0, 0, 326, 252);
+  SetPosition(poDesktopCenter);
+  SetColor(cl3DLight);
+  Font().SetName(ChineseCapableFace(L"MS Sans Serif", -11));
+  Font().SetHeight(-11);
+  BuildComponents();
+  BuildControls();
+  SetPopupMenu(PopupMenu1);
+  OnShow = [this](TObject*) { FormShow(); };
+  EndLoading();
+}
+
+void TMAIN_KQ::BuildControls() {
+  const std::wstring face = Font().GetName();
+
+  btn_run = Make<TButton>(this, this, "btn_run", 14, 164, 65, 25);
+  btn_run->SetCaption(L"执行");
+  btn_run->SetTabOrder(0);
+  btn_run->OnClick = [this](TObject*) { btn_runClick(); };
+
+  GroupBox1 = Make<TGroupBox>(this, this, "GroupBox1", 3, 6, 314, 89);
+  GroupBox1->SetCaption(L"任务执行时间设置");
+  GroupBox1->SetTabOrder(1);
+
+  Rb_ds = Make<TRadioButton>(GroupBox1, this, "Rb_ds", 2, 24, 57, 17);
+  Rb_ds->SetCaption(L"定时：");
+  Rb_ds->SetTabOrder(0);
+  Rb_ds->SetChecked(true);
+
+  tp_rq = Make<TDateTimePicker>(GroupBox1, this, "tp_rq", 64, 20, 97, 21);
+  tp_rq->SetKind(dtkDate);
+  tp_rq->SetDateFormat(dfShort);
+  tp_rq->SetDateMode(dmComboBox);
+  MakeBold(tp_rq, face);
+  tp_rq->SetTabOrder(1);
+
+  edt_hour = Make<TEdit>(GroupBox1, this, "edt_hour", 164, 20, 26, 21);
+  edt_hour->SetText(L"17");
+  MakeBold(edt_hour, face);
+  edt_hour->SetTabOrder(2);
+  lb_hour = MakeLabel(GroupBox1, this, "lb_hour", 196, 28, L"时");
+
+  edt_minu = Make<TEdit>(GroupBox1, this, "edt_minu", 214, 20, 26, 21);
+  edt_minu->SetText(L"58");
+  MakeBold(edt_minu, face);
+  edt_minu->SetTabOrder(3);
+  lb_minu = MakeLabel(GroupBox1, this, "lb_minu", 246, 28, L"分");
+
+  CKB_EVERYDAy = Make<TCheckBox>(GroupBox1, this, "CKB_EVERYDAy", 266, 24, 42, 17);
+  CKB_EVERYDAy->SetCaption(L"每天");
+
+  Rb_yc = Make<TRadioButton>(GroupBox1, this, "Rb_yc", 2, 56, 57, 17);
+  Rb_yc->SetCaption(L"延迟：");
+  Rb_yc->SetTabOrder(4);
+
+  edt_ychour = Make<TEdit>(GroupBox1, this, "edt_ychour", 66, 52, 26, 21);
+  edt_ychour->SetText(L"01");
+  MakeBold(edt_ychour, face);
+  edt_ychour->SetTabOrder(5);
+  Label1 = MakeLabel(GroupBox1, this, "Label1", 98, 60, L"小时");
+
+  edt_ycminu = Make<TEdit>(GroupBox1, this, "edt_ycminu", 142, 52, 26, 21);
+  edt_ycminu->SetText(L"00");
+  MakeBold(edt_ycminu, face);
+  edt_ycminu->SetTabOrder(6);
+  Label2 = MakeLabel(GroupBox1, this, "Label2", 177, 60, L"分钟");
+  CKB_EVERYDAy->SetTabOrder(7);
+
+  btn_stop = Make<TButton>(this, this, "btn_stop", 89, 164, 65, 25);
+  btn_stop->SetCaption(L"停止");
+  btn_stop->SetTabOrder(2);
+  btn_stop->SetEnabled(false);
+  btn_stop->OnClick = [this](TObject*) { btn_stopClick(); };
+
+  edt_timeleave = Make<TEdit>(this, this, "edt_timeleave", 0, 192, 313, 21);
+  edt_timeleave->SetColor(cl3DLight);
+  edt_timeleave->SetTabOrder(3);
+
+  GroupBox2 = Make<TGroupBox>(this, this, "GroupBox2", 3, 96, 314, 61);
+  GroupBox2->SetCaption(L"任务设置");
+  GroupBox2->SetTabOrder(4);
+  Label3 = MakeLabel(GroupBox2, this, "Label3", 9, 18, L"执行任务：");
+
+  cb_task = Make<TComboBox>(GroupBox2, this, "cb_task", 75, 12, 145, 21);
+  cb_task->SetStyle(csDropDown);
+  cb_task->SetItems({L"关闭计算机", L"注销计算机", L"重启计算机"});
+  cb_task->SetItemIndex(0);
+  cb_task->SetItemHeight(13);
+  MakeBold(cb_task, face);
+  cb_task->SetTabOrder(0);
+
+  ckb_autorun = Make<TCheckBox>(GroupBox2, this, "ckb_autorun", 8, 40, 268, 17);
+  ckb_autorun->SetCaption(L"开机时自动运行本程序");
+  ckb_autorun->SetTabOrder(1);
+  ckb_autorun->OnClick = [this](TObject*) { ckb_autorunClick(); };
+
+  btn_save = Make<TButton>(this, this, "btn_save", 165, 164, 65, 25);
+  btn_save->SetCaption(L"保存设置");
+  btn_save->SetTabOrder(5);
+  btn_save->OnClick = [this](TObject*) { btn_saveClick(); };
+
+  btn_close = Make<TButton>(this, this, "btn_close", 241, 164, 65, 25);
+  btn_close->SetCaption(L"退出");
+  btn_close->SetTabOrder(6);
+  btn_close->OnClick = [this](TObject*) { btn_closeClick(); };
+}
+
+void TMAIN_KQ::BuildComponents() {
+  Timer1 = new TTimer(this);
+  Timer1->Name = "Timer1";
+  Timer1->SetEnabled(false);
+  Timer1->SetInterval(10);
+  Timer1->OnTimer = [this](TObject*) { Timer1Timer(); };
+
+  PopupMenu1 = new TPopupMenu(this);
+  PopupMenu1->Name = "PopupMenu1";
+  struct Entry {
+    TMenuItem** item;
+    const char* name;
+    const wchar_t* caption;
+    void (TMAIN_KQ::*handler)();
+  } entries[] = {
+      {&N1, "N1", L"显示/隐藏", &TMAIN_KQ::N1Click},
+      {&N2, "N2", L"停止执行", &TMAIN_KQ::N2Click},
+      {&N3, "N3", L"-", nullptr},
+      {&N4, "N4", L"关于软件", &TMAIN_KQ::N4Click},
+  };
+  for (const Entry& e : entries) {
+    TMenuItem* item = new TMenuItem(this);
+    item->Name = e.name;
+    item->SetCaption(e.caption);
+    if (e.handler) item->OnClick = [this, h = e.handler](TObject*) { (this->*h)(); };
+    PopupMenu1->Items()->Add(item);
+    *e.item = item;
+  }
+
+  // The frames of the tray animation: green (0), red (1) and yellow (2) beetle.
+  iglIcons = new TImageList(this);
+  iglIcons->Name = "iglIcons";
+  iglIcons->SetSize(32, 32);
+  for (int id : {IDI_BEETLE_GREEN, IDI_BEETLE_RED, IDI_BEETLE_YELLOW}) {
+    TIcon frame;
+    if (frame.LoadFromResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), 32))
+      iglIcons->AddIcon(frame);
+  }
+}
+
+// ---- the notification-area icon --------------------------------------------------------
+
+bool TMAIN_KQ::TrayIconVisible() const { return tray_visible_; }
+
+void TMAIN_KQ::ShowTrayIcon() { tray_visible_ = true; }
+
+void TMAIN_KQ::SetTrayHint(const std::wstring& hint) { tray_hint_ = hint; }
+
+void TMAIN_KQ::MinimizeToTray() { Application->Minimize(); }
+
+void TMAIN_KQ::RestoreFromTray() {
+  Application->Restore();
+  SetForegroundWindow(Application->Handle());
+}
+
+// ---- start-up ------------------------------------------------------------------------------
+
+void TMAIN_KQ::FormShow() {
+  // The window is only ever shown once; the tray hides and shows it without this event, but
+  // be sure a second showing neither reloads nor logs again.
+  if (shown_once_) return;
+  shown_once_ = true;
+  const kq::DateTime now = services_.Clock->Now();
+  tp_rq->SetDateTime(now);
+  const std::string proposed = kq::FormatDateTime(kq::kDateTimeDigitsFormat, now + kq::kOneHour);
+  edt_hour->SetText(W(proposed.substr(8, 2)));
+  edt_minu->SetText(W(proposed.substr(10, 2)));
+  // Digits only in the four time edits: the style of the first, with ES_NUMBER, on all four.
+  const LONG_PTR style = edt_hour->Style() | ES_NUMBER;
+  for (TEdit* e : {edt_hour, edt_minu, edt_ychour, edt_ycminu}) e->SetStyle(style);
+  {
+    StartupShortcut shortcut(services_.StartupFolder, services_.ProgramPath);
+    ckb_autorun->SetChecked(shortcut.Exists());
+  }
+  LoadSettings();
+  LogEvent(kq::texts::kLogRun);
+}
+
+void TMAIN_KQ::LoadSettings() {
+  const kq::LoadedSettings loaded = kq::LoadSettings(DM_kq->Files());
+  if (loaded.stage == kq::LoadedSettings::kNothing) return;
+  CKB_EVERYDAy->SetChecked(loaded.values.every_day);
+  if (loaded.values.at_time)
+    Rb_ds->SetChecked(true);
+  else
+    Rb_yc->SetChecked(true);
+  if (loaded.stage == kq::LoadedSettings::kModes) throw kq::ConvertError(loaded.error);
+  cb_task->SetItemIndex(loaded.values.task_index);  // outside 0..2: no item selected
+  edt_hour->SetText(W(loaded.values.hour));
+  edt_minu->SetText(W(loaded.values.minute));
+  edt_ychour->SetText(W(loaded.values.delay_hour));
+  edt_ycminu->SetText(W(loaded.values.delay_minute));
+}
+
+void TMAIN_KQ::LogEvent(std::string_view text) {
+  const kq::DateTime now = services_.Clock->Now();
+  const std::string key = kq::FreeLogKey(DM_kq->Files(), now);
+  LogStamp = W(key);
+  kq::WriteLogEvent(DM_kq->Files(), key, text);
+}
+
+// ---- buttons -------------------------------------------------------------------------------
+
+void TMAIN_KQ::btn_runClick() {
+  CheckTime = services_.Clock->Now();
+  kq::ScheduleDecision decision;
+  if (Rb_ds->Checked()) {
+    edt_hour->SetText(TDM_kq::PadTwoDigits(edt_hour->Text()));
+    edt_minu->SetText(TDM_kq::PadTwoDigits(edt_minu->Text()));
+    decision = kq::DecideAtTime(tp_rq->DateTime(), Narrow(edt_hour->Text()),
+                                Narrow(edt_minu->Text()), CKB_EVERYDAy->Checked(), CheckTime);
+  } else {
+    decision = kq::DecideDelay(Narrow(edt_ychour->Text()), Narrow(edt_ycminu->Text()), CheckTime);
+  }
+  switch (decision.kind) {
+    case kq::ScheduleDecision::kNotice:
+      DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(decision.text));
+      return;
+    case kq::ScheduleDecision::kInPast:
+      Timer1->SetEnabled(false);
+      DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(decision.text));
+      return;
+    case kq::ScheduleDecision::kBadDelay:
+      MessageBoxW(HandleOrNull(), W(decision.text).c_str(), Application->Title().c_str(), MB_OK);
+      return;
+    case kq::ScheduleDecision::kStart:
+      break;
+  }
+  TargetTime = decision.target;
+  if (auto command = kq::TaskCommandFor(cb_task->ItemIndex())) TaskCommand = W(*command);
+  if (!TrayIconVisible()) ShowTrayIcon();
+  if (Application->IsMinimized())
+    RestoreFromTray();
+  else
+    MinimizeToTray();
+  GroupBox1->SetEnabled(false);
+  GroupBox2->SetEnabled(false);
+  btn_run->SetEnabled(false);
+  btn_stop->SetEnabled(true);
+  // A log that cannot be written is reported, but the countdown still starts.
+  std::exception_ptr log_error;
+  try {
+    LogEvent(kq::texts::kLogStart);
+  } catch (const kq::Error&) {
+    log_error = std::current_exception();
+  }
+  Timer1->SetEnabled(true);
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::btn_stopClick() {
+  btn_run->SetEnabled(true);
+  btn_stop->SetEnabled(false);
+  GroupBox1->SetEnabled(true);
+  GroupBox2->SetEnabled(true);
+  SetTrayHint(W(kq::texts::kStopped));
+  edt_timeleave->SetText(W(kq::texts::kStopped));
+  // The timer goes off even when the log cannot be written: a stopped schedule never acts.
+  std::exception_ptr log_error;
+  try {
+    LogEvent(kq::texts::kLogStop);
+  } catch (const kq::Error&) {
+    log_error = std::current_exception();
+  }
+  Timer1->SetEnabled(false);
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::Timer1Timer() {
+  CheckTime = services_.Clock->Now();
+  const kq::DateTime left = TargetTime - CheckTime;
+  const std::wstring text = W(kq::RemainingText(kq::SplitRemaining(left)));
+  if (edt_timeleave->Text() != text) edt_timeleave->SetText(text);
+  SetTrayHint(text);
+  if (!kq::IsDue(left)) return;
+  // Off first, so that no later tick can run the task again while a box is open.
+  Timer1->SetEnabled(false);
+  std::exception_ptr log_error;
+  try {
+    LogEvent(kq::texts::kLogDue);
+  } catch (const kq::Error&) {
+    log_error = std::current_exception();
+  }
+  if (auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand)))
+    kq::CarryOut(*task, *services_.Machine);
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::btn_saveClick() {
+  kq::SettingsValues v;
+  v.every_day = CKB_EVERYDAy->Checked();
+  v.at_time = Rb_ds->Checked();
+  v.task_index = cb_task->ItemIndex();
+  v.hour = Narrow(edt_hour->Text());
+  v.minute = Narrow(edt_minu->Text());
+  v.delay_hour = Narrow(edt_ychour->Text());
+  v.delay_minute = Narrow(edt_ycminu->Text());
+  kq::SaveSettings(DM_kq->Files(), v);
+  DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(kq::texts::kSaved));
+  LogEvent(kq::texts::kLogSave);
+}
+
+void TMAIN_KQ::btn_closeClick() {
+  LogEvent(kq::texts::kLogExit);
+  Close();
+}
+
+void TMAIN_KQ::ckb_autorunClick() {
+  StartupShortcut shortcut(services_.StartupFolder, services_.ProgramPath);
+  const bool wanted = ckb_autorun->Checked();
+  try {
+    if (wanted)
+      shortcut.Create();
+    else
+      shortcut.Remove();
+  } catch (...) {
+    ckb_autorun->SetChecked(!wanted);  // the box shows what is really there
+    throw;
+  }
+}
+
+// ---- the tray menu -------------------------------------------------------------------------
+
+void TMAIN_KQ::ToggleShown() {
+  if (Application->IsMinimized())
+    RestoreFromTray();
+  else
+    MinimizeToTray();
+}
+
+void TMAIN_KQ::N1Click() { ToggleShown(); }
+
+void TMAIN_KQ::N2Click() {
+  ToggleShown();
+  btn_stopClick();
+}
+
+void TMAIN_KQ::N4Click() { aboutsoft_kq->ShowModal(); }

@@ -1,0 +1,107 @@
+// TMAIN_KQ, the main window: the schedule entries, start and stop, the countdown, the
+// settings and the tray menu. One instance, MAIN_KQ, created first at start; closing it ends
+// the program.
+#pragma once
+
+#include <string>
+
+#include "app/app_services.h"
+#include "base/datetime.h"
+#include "ui/comctrls.h"
+#include "ui/forms.h"
+#include "ui/imglist.h"
+#include "ui/menus.h"
+#include "ui/stdctrls.h"
+#include "ui/timer.h"
+
+class TDM_kq;
+class Taboutsoft_kq;
+
+class TMAIN_KQ : public TForm {
+  KQ_CLASS(TMAIN_KQ, TForm)
+
+ public:
+  TMAIN_KQ(TComponent* owner, const TAppServices& services);
+
+  // The other windows of the program, known once they exist (set by the main program).
+  void SetPeers(TDM_kq* dm, Taboutsoft_kq* about) {
+    DM_kq = dm;
+    aboutsoft_kq = about;
+  }
+
+  // ---- controls, in tab order within each parent ----
+  TButton* btn_run;
+  TGroupBox* GroupBox1;
+  TRadioButton* Rb_ds;
+  TDateTimePicker* tp_rq;
+  TEdit* edt_hour;
+  TLabel* lb_hour;
+  TEdit* edt_minu;
+  TLabel* lb_minu;
+  TCheckBox* CKB_EVERYDAy;
+  TRadioButton* Rb_yc;
+  TEdit* edt_ychour;
+  TLabel* Label1;
+  TEdit* edt_ycminu;
+  TLabel* Label2;
+  TButton* btn_stop;
+  TEdit* edt_timeleave;
+  TGroupBox* GroupBox2;
+  TLabel* Label3;
+  TComboBox* cb_task;
+  TCheckBox* ckb_autorun;
+  TButton* btn_save;
+  TButton* btn_close;
+
+  // ---- components ----
+  TTimer* Timer1;
+  TPopupMenu* PopupMenu1;
+  TMenuItem* N1;
+  TMenuItem* N2;
+  TMenuItem* N3;
+  TMenuItem* N4;
+  TImageList* iglIcons;
+
+  // ---- the window's own values ----
+  kq::DateTime TargetTime = 0;
+  kq::DateTime CheckTime = 0;
+  std::wstring TaskCommand;
+  std::wstring LogStamp;
+
+  // ---- event handlers ----
+  void FormShow();
+  void btn_runClick();
+  void btn_stopClick();
+  void Timer1Timer();
+  void btn_saveClick();
+  void btn_closeClick();
+  void N1Click();
+  void N2Click();
+  void N4Click();
+  void ckb_autorunClick();
+
+  // ---- the notification-area icon ----
+  // Every use of the tray icon goes through these, so the tray component is wired here only.
+  bool TrayIconVisible() const;
+  void ShowTrayIcon();
+  void SetTrayHint(const std::wstring& hint);
+  const std::wstring& TrayHint() const { return tray_hint_; }
+  void MinimizeToTray();
+  void RestoreFromTray();
+
+ private:
+  void BuildControls();
+  void BuildComponents();
+  // Sets LogStamp to the key of a new event and writes it; throws kq::WriteError.
+  void LogEvent(std::string_view text);
+  void LoadSettings();
+  // Hides or shows the window as the tray menu's "显示/隐藏" does.
+  void ToggleShown();
+
+  TAppServices services_;
+  TDM_kq* DM_kq = nullptr;
+  Taboutsoft_kq* aboutsoft_kq = nullptr;
+  bool shown_once_ = false;
+  bool tray_visible_ = false;
+  std::wstring tray_hint_;
+};

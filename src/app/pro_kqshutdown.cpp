@@ -1,0 +1,33 @@
+#include "app/pro_kqshutdown.h"
+
+#include "app/core/ini_files.h"
+#include "app/core/texts.h"
+#include "app/kq_aboutsoft.h"
+#include "app/kq_dm.h"
+#include "app/kq_main.h"
+#include "app/kq_msg.h"
+#include "app/startup_shortcut.h"
+#include "ui/application.h"
+#include "ui/text.h"
+
+TKqWindows CreateKqWindows(TApplication& app, TAppServices services) {
+  if (services.ProgramPath.empty()) services.ProgramPath = ProgramFilePath();
+  // The INI files live beside the program file, whatever the current directory is.
+  if (services.IniFolder.empty())
+    services.IniFolder = kq::FolderOf(kq::ui::Narrow(services.ProgramPath));
+  app.SetTitle(kq::ui::Widen(kq::texts::kAppTitle));
+  TKqWindows w;
+  w.MAIN_KQ = app.CreateForm<TMAIN_KQ>(services);
+  w.MSG_KQ = app.CreateForm<TMSG_KQ>();
+  w.DM_kq = app.CreateForm<TDM_kq>(services.IniFolder, w.MAIN_KQ, w.MSG_KQ);
+  w.aboutsoft_kq = app.CreateForm<Taboutsoft_kq>();
+  w.MAIN_KQ->SetPeers(w.DM_kq, w.aboutsoft_kq);
+  return w;
+}
+
+int Pro_kqshutdown(TAppServices services) {
+  TApplication app;
+  CreateKqWindows(app, std::move(services));
+  app.Run();
+  return 0;
+}
