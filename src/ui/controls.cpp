@@ -186,11 +186,6 @@ void TControl::Update() {
 }
 
 POINT TControl::ClientToScreen(POINT p) {
-  // A control with a window (a form above all) knows where its client area is.
-  if (auto* w = dynamic_cast<TWinControl*>(this); w && w->HandleAllocated()) {
-    ::ClientToScreen(w->HandleOrNull(), &p);
-    return p;
-  }
   if (parent_) {
     POINT q{p.x + left_, p.y + top_};
     return parent_->ClientToScreen(q);
