@@ -42,7 +42,7 @@ const TClassInfo& TControl::StaticClass() {
           props::Int<TControl, int>("Height", &TControl::GetHeight, &TControl::SetHeight),
           props::Bool<TControl>("Visible", &TControl::GetVisible, &TControl::SetVisible),
           props::Bool<TControl>("Enabled", &TControl::GetEnabled, &TControl::SetEnabled),
-          props::Int<TControl, TColor>("Color", &TControl::GetColor, &TControl::SetColor),
+          props::Colour<TControl>("Color", &TControl::GetColor, &TControl::SetColor),
           props::Bool<TControl>("ParentColor", &TControl::GetParentColor,
                                 &TControl::SetParentColor),
           props::Bool<TControl>("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont),
@@ -270,8 +270,14 @@ const TClassInfo& TGraphicControl::StaticClass() {
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { click_events_ = true; }
 
 TGraphicControl::~TGraphicControl() {
+  ReleaseCanvas();
   delete canvas_;
-  if (canvas_dc_ && Parent()) ReleaseDCCounted(Parent()->HandleOrNull(), canvas_dc_);
+}
+
+void TGraphicControl::ReleaseCanvas() {
+  if (canvas_) canvas_->SetHandle(nullptr);
+  if (canvas_dc_) ReleaseDCCounted(Parent() ? Parent()->HandleOrNull() : nullptr, canvas_dc_);
+  canvas_dc_ = nullptr;
 }
 
 TCanvas* TGraphicControl::Canvas() {
@@ -674,6 +680,11 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     case WM_CAPTURECHANGED:
       capture_control_ = nullptr;
+      break;
+    case WM_DESTROY:
+      // Device contexts of this window held for window-less children go first.
+      for (TControl* c : controls_)
+        if (auto* g = dynamic_cast<TGraphicControl*>(c)) g->ReleaseCanvas();
       break;
     case WM_WINDOWPOSCHANGED:
       TControl::WndProc(m);

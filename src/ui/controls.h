@@ -180,9 +180,11 @@ class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* owner);
   ~TGraphicControl() override;
-  // The parent's surface, for painting outside WM_PAINT (a skinner's PaintWindow(0)).
-  // nullptr when the parent has no window yet; valid until ReleaseCanvasDC().
+  // The parent's surface at the control's place, for painting outside WM_PAINT (a skinner's
+  // PaintWindow(0)); nullptr while the parent has no window. The device context is held
+  // until ReleaseCanvas(), the parent window's destruction or the control's.
   TCanvas* Canvas();
+  void ReleaseCanvas();
 
  protected:
   void WndProc(TMessage& m) override;

@@ -170,6 +170,11 @@ void TForm::SetVisible(bool v) {
   if (Application) Application->UpdateVisible();
 }
 
+void TForm::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
 void TForm::BringToFront() {
   if (HandleOrNull() && visible_)
     SetWindowPos(HandleOrNull(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -65,6 +65,8 @@ class TForm : public TWinControl {
   ~TForm() override;
 
   void SetVisible(bool v) override;
+  // Shows the form and brings it to the front (also when it is already visible).
+  void Show();
   void Close();
   TModalResult ShowModal();
   // Frees the form once the messages now waiting have been handled (CM_RELEASE).

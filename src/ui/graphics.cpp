@@ -1,8 +1,12 @@
 #include "ui/graphics.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
+
+#include "ui/text.h"
 
 using namespace kq::ui;
 
@@ -10,6 +14,35 @@ COLORREF ColorToRGB(TColor c) {
   if (c & clSystemColor) return GetSysColor(static_cast<int>(c & 0xFF));
   if (c == clNone || c == clDefault) return 0;
   return c & 0xFFFFFF;
+}
+
+namespace {
+struct ColorName {
+  TColor color;
+  const wchar_t* name;
+};
+constexpr ColorName kColorNames[] = {
+    {clBlack, L"clBlack"},       {clMaroon, L"clMaroon"},         {clGreen, L"clGreen"},
+    {clNavy, L"clNavy"},         {clGray, L"clGray"},             {clSilver, L"clSilver"},
+    {clRed, L"clRed"},           {clLime, L"clLime"},             {clYellow, L"clYellow"},
+    {clBlue, L"clBlue"},         {clFuchsia, L"clFuchsia"},       {clWhite, L"clWhite"},
+    {clBtnFace, L"clBtnFace"},   {clBtnShadow, L"clBtnShadow"},   {clBtnText, L"clBtnText"},
+    {clBtnHighlight, L"clBtnHighlight"}, {clWindow, L"clWindow"}, {clWindowText, L"clWindowText"},
+    {clHighlight, L"clHighlight"}, {clHighlightText, L"clHighlightText"}, {clMenu, L"clMenu"},
+    {clMenuText, L"clMenuText"}, {clGrayText, L"clGrayText"},     {cl3DLight, L"cl3DLight"},
+    {cl3DDkShadow, L"cl3DDkShadow"}, {clInfoBk, L"clInfoBk"},     {clNone, L"clNone"},
+    {clDefault, L"clDefault"},
+};
+}  // namespace
+
+std::wstring ColorToText(TColor c) { return std::to_wstring(static_cast<std::int32_t>(c)); }
+
+std::optional<TColor> TextToColor(std::wstring_view text) {
+  for (const auto& n : kColorNames)
+    if (kq::ui::SameText(text, n.name)) return n.color;
+  auto v = TextToInt(text);
+  if (!v || *v < INT32_MIN || *v > UINT32_MAX) return std::nullopt;
+  return static_cast<TColor>(static_cast<std::uint32_t>(*v));
 }
 
 namespace {
@@ -28,7 +61,7 @@ const TClassInfo& TFont::StaticClass() {
       {props::Text<TFont>("Name", &TFont::GetName, &TFont::SetName),
        props::Int<TFont, int>("Height", &TFont::GetHeight, &TFont::SetHeight),
        props::Int<TFont, int>("Size", &TFont::GetSize, &TFont::SetSize),
-       props::Int<TFont, TColor>("Color", &TFont::GetColor, &TFont::SetColor),
+       props::Colour<TFont>("Color", &TFont::GetColor, &TFont::SetColor),
        props::Int<TFont, int>("Charset", &TFont::GetCharset, &TFont::SetCharset),
        props::Set<TFont>("Style", kFontStyleNames, &TFont::GetStyle, &TFont::SetStyle)});
   return info;
@@ -106,7 +139,7 @@ HFONT TFont::Handle() const {
 const TClassInfo& TBrush::StaticClass() {
   static const TClassInfo info(
       "TBrush", &TPersistent::StaticClass(),
-      {props::Int<TBrush, TColor>("Color", &TBrush::GetColor, &TBrush::SetColor),
+      {props::Colour<TBrush>("Color", &TBrush::GetColor, &TBrush::SetColor),
        props::Enum<TBrush, TBrushStyle>("Style", kBrushStyleNames, &TBrush::GetStyle,
                                         &TBrush::SetStyle)});
   return info;
@@ -135,7 +168,7 @@ HBRUSH TBrush::Handle() const {
 const TClassInfo& TPen::StaticClass() {
   static const TClassInfo info(
       "TPen", &TPersistent::StaticClass(),
-      {props::Int<TPen, TColor>("Color", &TPen::GetColor, &TPen::SetColor),
+      {props::Colour<TPen>("Color", &TPen::GetColor, &TPen::SetColor),
        props::Int<TPen, int>("Width", &TPen::GetWidth, &TPen::SetWidth),
        props::Enum<TPen, TPenStyle>("Style", kPenStyleNames, &TPen::GetStyle, &TPen::SetStyle)});
   return info;

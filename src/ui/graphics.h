@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/bitmap.h"
@@ -51,6 +52,28 @@ constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
 COLORREF ColorToRGB(TColor c);
+// As a property's text: the signed 32-bit decimal the runtime stores ("-2147483633" for
+// clBtnFace). Reading also takes "$FF00FF" and the names of the colour constants.
+std::wstring ColorToText(TColor c);
+std::optional<TColor> TextToColor(std::wstring_view text);
+
+namespace props {
+template <class C>
+TPropInfo Colour(std::string name, Getter<C, TColor> get, Setter<C, TColor> set) {
+  TPropInfo p;
+  p.Name = std::move(name);
+  p.Kind = TPropKind::Integer;
+  p.Get = [get](const TPersistent& o) { return ColorToText((static_cast<const C&>(o).*get)()); };
+  if (set)
+    p.Set = [set](TPersistent& o, std::wstring_view v) {
+      auto c = TextToColor(v);
+      if (!c) return false;
+      (static_cast<C&>(o).*set)(*c);
+      return true;
+    };
+  return p;
+}
+}  // namespace props
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = unsigned;  // bit (1 << TFontStyle)

@@ -421,17 +421,24 @@ const TClassInfo& TPopupMenu::StaticClass() {
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 
 void TPopupMenu::Popup(int x, int y) {
-  if (OnPopup) OnPopup(this);
-  if (!Items() || !Application) return;
-  // The menu's notifications go to the foreground form of the program when there is one
-  // (so the menu closes when the user clicks elsewhere), else to the application window.
-  HWND owner = Application->Handle();
-  if (HWND fg = GetForegroundWindow(); fg && TForm::FromWindow(fg) == TWinControl::FromHandle(fg) &&
-                                        TForm::FromWindow(fg))
-    owner = fg;
-  const UINT cmd = static_cast<UINT>(TrackPopupMenuEx(
-      Items()->Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner, nullptr));
-  PostMessageW(owner, WM_NULL, 0, 0);
-  if (cmd)
-    if (TMenuItem* item = FindItem(cmd)) item->Click();
+  if (!Application) return;
+  // Popup is called from anywhere (a tray icon's own window procedure too): what the
+  // handlers raise goes to the error box here, as it would from a window of the layer.
+  try {
+    if (OnPopup) OnPopup(this);
+    if (!Items()) return;
+    // The menu's notifications go to the foreground form of the program when there is one
+    // (so the menu closes when the user clicks elsewhere), else to the application window.
+    HWND owner = Application->Handle();
+    if (HWND fg = GetForegroundWindow(); fg && TForm::FromWindow(fg) &&
+                                          TWinControl::FromHandle(fg) == TForm::FromWindow(fg))
+      owner = fg;
+    const UINT cmd = static_cast<UINT>(TrackPopupMenuEx(
+        Items()->Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner, nullptr));
+    PostMessageW(owner, WM_NULL, 0, 0);
+    if (cmd)
+      if (TMenuItem* item = FindItem(cmd)) item->Click();
+  } catch (...) {
+    Application->HandleException(std::current_exception());
+  }
 }

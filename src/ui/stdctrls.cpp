@@ -192,6 +192,7 @@ const TClassInfo& TRadioButton::StaticClass() {
 }
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
+  SetTabStop(false);
   width_ = 113;
   height_ = 17;
 }
@@ -212,6 +213,7 @@ void TRadioButton::HandleCreated() {
 void TRadioButton::SetChecked(bool v) {
   if (v == checked_) return;
   checked_ = v;
+  SetTabStop(v);  // Tab reaches a radio group at its checked button
   if (HandleOrNull()) SendMessageW(HandleOrNull(), BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
   if (v && Parent()) {
     for (TControl* c : Parent()->Controls())

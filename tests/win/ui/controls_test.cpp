@@ -293,6 +293,27 @@ TEST_F(ControlsTest, AltAcceleratorIsOfferedAsDialogCharAndClicksTheButton) {
   EXPECT_TRUE(form->btn_save->Focused());
 }
 
+TEST_F(ControlsTest, TabKeyFollowsTheTabOrder) {
+  EXPECT_EQ(form->CKB_EVERYDAy->TabOrder(), 7);
+  EXPECT_EQ(form->Rb_yc->TabOrder(), 4);
+  SetForegroundWindow(form->Handle());
+  auto tab_from = [&](TWinControl* c) {
+    c->SetFocus();
+    keybd_event(VK_TAB, 0, 0, 0);
+    keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+    PumpUntil([&] { return !c->Focused(); }, 2000);
+    return TWinControl::FromHandle(GetFocus());
+  };
+  auto name = [](TWinControl* c) { return c ? c->Name : std::string("(none)"); };
+  // An unchecked radio button is no tab stop; the checked one of its group is.
+  EXPECT_EQ(name(tab_from(form->edt_minu)), "edt_ychour");
+  EXPECT_EQ(name(tab_from(form->edt_ycminu)), "CKB_EVERYDAy");
+  EXPECT_EQ(name(tab_from(form->edt_hour)), "edt_minu");
+  form->Rb_yc->SetChecked(true);
+  EXPECT_EQ(name(tab_from(form->edt_minu)), "Rb_yc");
+  EXPECT_FALSE(form->Rb_ds->TabStop());
+}
+
 TEST_F(ControlsTest, ClickOnLabelIsTheLabelsAndOnBackgroundTheFormsOwn) {
   int form_clicks = 0, label_clicks = 0;
   form->OnClick = [&](TObject*) { ++form_clicks; };
@@ -323,6 +344,43 @@ TEST_F(ControlsTest, RightClickOpensTheFormsPopupMenu) {
   EXPECT_TRUE(PumpUntil([&] { return popped; }));
   closer.join();
   EXPECT_EQ(form->PopupMenu1->PopupComponent, form);
+}
+
+TEST_F(UiTest, FixedSizeWordWrappedLabelWrapsAndCutsOffBelowItsHeight) {
+  const long gdi_before = kq::ui::LiveGdiHandles();
+  auto* form = app->CreateForm<TForm>();
+  form->SetBounds(100, 100, 300, 200);
+  auto* label = new TLabel(form);
+  label->SetParent(form);
+  label->SetAutoSize(false);
+  label->SetWordWrap(true);
+  label->SetTransparent(true);
+  label->SetBounds(16, 16, 236, 58);
+  label->SetCaption(std::wstring(20, L'长') + L"文字" + std::wstring(60, L'长'));
+  EXPECT_EQ(label->Width(), 236);
+  EXPECT_EQ(label->Height(), 58);  // a fixed size stays
+  form->Show();
+  UpdateWindow(form->Handle());
+  HDC dc = GetDC(form->Handle());
+  auto ink_in_rows = [&](int top, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < 300 - 20; ++x) n += GetPixel(dc, x, y) != GetSysColor(COLOR_BTNFACE);
+    return n;
+  };
+  EXPECT_GT(ink_in_rows(16, 29), 50);       // first line
+  EXPECT_GT(ink_in_rows(29, 16 + 58), 50);  // wrapped lines below it
+  EXPECT_EQ(ink_in_rows(16 + 58, 140), 0);  // nothing beyond the label's height
+  ReleaseDC(form->Handle(), dc);
+  // The parent's surface is also reachable outside painting, and given back.
+  const long dcs = kq::ui::LiveGdiHandles();
+  ASSERT_NE(label->Canvas(), nullptr);
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), dcs + 1);
+  label->ReleaseCanvas();
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), dcs);
+  label->Canvas();
+  delete form;  // the parent's window goes with the context held
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), gdi_before);
 }
 
 }  // namespace

@@ -60,6 +60,12 @@ TEST_F(PropsTest, EnumerationsAndSetsByTheirNames) {
   EXPECT_EQ(GetPropText(form->Timer1, "Interval"), L"10");
   EXPECT_EQ(GetPropText(form->Timer1, "Enabled"), L"False");
   // Colours are integers, system colours included (as signed 32-bit values).
+  EXPECT_EQ(GetPropText(form->edt_timeleave, "Color"), L"-2147483633");  // clBtnFace
+  EXPECT_TRUE(SetPropText(form->edt_timeleave, "Color", L"clWindow"));
+  EXPECT_EQ(form->edt_timeleave->Color(), clWindow);
+  EXPECT_TRUE(SetPropText(form->edt_timeleave, "Color", L"-2147483633"));
+  EXPECT_EQ(form->edt_timeleave->Color(), clBtnFace);
+  EXPECT_FALSE(SetPropText(form->edt_timeleave, "Color", L"clPlaid"));
   EXPECT_TRUE(SetPropText(form->edt_timeleave, "Color", L"16711935"));
   EXPECT_EQ(form->edt_timeleave->Color(), clFuchsia);
   EXPECT_TRUE(SetPropText(form->edt_timeleave, "Color", L"$FFFFFF"));
