@@ -71,27 +71,36 @@ TEST(FormRules, FrameKinds) {
 TEST(FormRules, CaptionStylesOffAndOn) {
   const int caps = CapabilitiesOf(OVERLAPPEDWINDOW, true);
   // An unowned window loses its whole caption and remembers that.
-  auto off = SwitchCaptionStyles(OVERLAPPEDWINDOW | 0x10000000, caps, false, false);
+  auto off = SwitchCaptionStyles(OVERLAPPEDWINDOW | 0x10000000, caps, 0, false, false);
   EXPECT_EQ(off.style, 0x100F0000u);  // visible, sysmenu, frame and boxes stay
-  EXPECT_EQ(off.style & CAPTION, 0u);
   EXPECT_EQ(off.capabilities, caps | kCaptionRemoved);
-  auto on = SwitchCaptionStyles(off.style, off.capabilities, true, false);
+  EXPECT_EQ(off.removedCaption, CAPTION);
+  // Switching off again keeps what was taken the first time.
+  auto again = SwitchCaptionStyles(off.style, off.capabilities, off.removedCaption, false, false);
+  EXPECT_EQ(again.style, off.style);
+  EXPECT_EQ(again.removedCaption, CAPTION);
+  auto on = SwitchCaptionStyles(again.style, again.capabilities, again.removedCaption, true, false);
   EXPECT_EQ(on.style, OVERLAPPEDWINDOW | 0x10000000);
   EXPECT_EQ(on.capabilities, off.capabilities);
   // An owned window or MDI child keeps its caption but loses its caption buttons.
-  off = SwitchCaptionStyles(OVERLAPPEDWINDOW, caps, false, true);
+  off = SwitchCaptionStyles(OVERLAPPEDWINDOW, caps, 0, false, true);
   EXPECT_EQ(off.style, CAPTION | THICKFRAME);
   EXPECT_EQ(off.capabilities, caps);
-  on = SwitchCaptionStyles(off.style, off.capabilities, true, true);
+  on = SwitchCaptionStyles(off.style, off.capabilities, off.removedCaption, true, true);
   EXPECT_EQ(on.style, OVERLAPPEDWINDOW);
   // Only what the window had comes back.
   const int fixedCaps = CapabilitiesOf(CAPTION | SYSMENU, false);
-  off = SwitchCaptionStyles(CAPTION | SYSMENU, fixedCaps, false, false);
+  off = SwitchCaptionStyles(CAPTION | SYSMENU, fixedCaps, 0, false, false);
   EXPECT_EQ(off.style, SYSMENU);
-  on = SwitchCaptionStyles(off.style, off.capabilities, true, false);
+  on = SwitchCaptionStyles(off.style, off.capabilities, off.removedCaption, true, false);
   EXPECT_EQ(on.style, CAPTION | SYSMENU);
+  // A window with a border but no title bar gets its border back, not a title bar.
+  off = SwitchCaptionStyles(POPUP | BORDER, 0, 0, false, false);
+  EXPECT_EQ(off.style, POPUP);
+  on = SwitchCaptionStyles(off.style, off.capabilities, off.removedCaption, true, false);
+  EXPECT_EQ(on.style, POPUP | BORDER);
   // A window that never lost its caption does not get one.
-  on = SwitchCaptionStyles(POPUP, 0, true, false);
+  on = SwitchCaptionStyles(POPUP, 0, 0, true, false);
   EXPECT_EQ(on.style, POPUP);
 }
 

@@ -31,16 +31,20 @@ bool IsUnicodeClassName(std::string_view className) {
   return className.find(".UnicodeClass") != std::string_view::npos;
 }
 
-CaptionStyles SwitchCaptionStyles(std::uint32_t style, int capabilities, bool on, bool ownedOrMdiChild) {
-  CaptionStyles r{style, capabilities};
+CaptionStyles SwitchCaptionStyles(std::uint32_t style, int capabilities, std::uint32_t removedCaption, bool on,
+                                  bool ownedOrMdiChild) {
+  CaptionStyles r{style, capabilities, removedCaption};
   if (on) {
     if (capabilities & kHasSystemMenu) r.style |= kWsSysMenu;
     if (capabilities & kCanMinimise) r.style |= kWsMinimizeBox;
     if (capabilities & kCanMaximise) r.style |= kWsMaximizeBox;
-    if (capabilities & kCaptionRemoved) r.style |= kWsCaption;
+    // Only the caption bits that were taken: a window with a border but no title bar must
+    // not come back with a title bar.
+    if (capabilities & kCaptionRemoved) r.style |= removedCaption ? removedCaption : kWsCaption;
   } else if (ownedOrMdiChild) {
     r.style &= ~(kWsSysMenu | kWsMinimizeBox | kWsMaximizeBox);
   } else {
+    r.removedCaption |= style & kWsCaption;
     r.style &= 0xFF3FFFFFu;
     r.capabilities |= kCaptionRemoved;
   }

@@ -52,11 +52,14 @@ bool IsUnicodeClassName(std::string_view className);
 struct CaptionStyles {
   std::uint32_t style = 0;
   int capabilities = 0;
+  std::uint32_t removedCaption = 0;  // the caption bits taken away, to be given back exactly
 };
 // Switching the system caption off and on while the skin draws its own: off, an owned window
-// or MDI child loses its caption buttons (mask 0xB0000), any other window its whole caption
-// (remembered as kCaptionRemoved); on, what the capabilities remember comes back.
-CaptionStyles SwitchCaptionStyles(std::uint32_t style, int capabilities, bool on, bool ownedOrMdiChild);
+// or MDI child loses its caption buttons (mask 0xB0000), any other window its caption bits
+// (remembered as kCaptionRemoved and in removedCaption); on, what the capabilities remember
+// comes back.
+CaptionStyles SwitchCaptionStyles(std::uint32_t style, int capabilities, std::uint32_t removedCaption, bool on,
+                                  bool ownedOrMdiChild);
 
 // Border widths of the skinned frame; FrameTop is the caption height.
 struct FrameMetrics {

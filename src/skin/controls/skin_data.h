@@ -1,0 +1,163 @@
+// TSkinData: the non-visual component that carries a skin and the settings that say what the
+// skinners take over. The main window holds one (SkinData1) whose skin is stored with the
+// window as the property "SkinStream" (a 4-byte length and the skin file). Reading that
+// property unpacks the skin and builds the skin model (the TSkinModel base: frame edges,
+// title, caption buttons, colours, control images), which every painter reads.
+//
+// Life: created by its form (properties at their defaults, no skin); the form's stored values
+// are assigned while it loads (the skin is built when "SkinStream" is read); Loaded() joins
+// the one skin manager (skin_manager.h), which then switches skinning on 250 ms later. Setting
+// Active afterwards switches skinning off and on; ApplyChangedSkin re-applies a new skin to
+// every form that uses this component.
+//
+//   auto* SkinData1 = new TSkinData(this);      // while the form is loading
+//   SkinData1->ReadSkinStreamResource(L"SKINSTREAM");
+//   SkinData1->SetActive(true);                 // applied by Loaded()
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "skin/controls/core/skin_options.h"
+#include "skin/data/skin_model.h"
+#include "ui/component.h"
+#include "ui/graphics.h"
+#include "ui/handles.h"
+
+class TControl;
+class TImageList;
+class TSkinData;
+
+using TSkinControls = kq::skin::TSkinControls;
+using TSkinOptions = kq::skin::TSkinOptions;
+
+// Asks the application whether a form or window class may be skinned.
+using TOnFormSkin = std::function<void(TObject* sender, const std::string& aName, bool& DoSkin)>;
+// Lets the application give a control its own skinner (the control-skinning side).
+using TOnSkinControl = std::function<void(TComponent* sender, TSkinData* skinData, TControl* form,
+                                          TControl* control, const std::string& controlClass,
+                                          TComponent*& skinnedControl)>;
+// Told of every new top-level window of the program (class name as registered).
+using TOnWindowCreated = std::function<void(TObject* sender, HWND window, const std::string& className)>;
+
+class TSkinData : public TComponent, public kq::TSkinModel {
+  KQ_DECLARE_CLASS(TSkinData)
+
+ public:
+  explicit TSkinData(TComponent* owner);
+  ~TSkinData() override;
+
+  // ---- published properties ----
+  bool Active() const { return active_; }
+  void SetActive(bool v);
+  // A component whose Tag mod 100 equals this is left unskinned.
+  int DisableTag = 99;
+  TSkinControls SkinControls = kq::skin::kDefaultSkinControls;
+  TSkinOptions Options;
+  // Class name to skin kind rows for controls of other libraries ("TRzButton=button").
+  const std::vector<std::string>& Skin3rd() const { return skin3rd_; }
+  void SetSkin3rd(const std::vector<std::string>& rows) { skin3rd_ = rows; }
+  // A skin file to load at run time instead of the stored skin.
+  const std::wstring& SkinFile() const { return skin_file_; }
+  void SetSkinFile(const std::wstring& path);
+  // "(none)" at run time; assigning it changes nothing.
+  std::wstring SkinStore() const;
+  void SetSkinStore(const std::wstring&) {}
+  TSkinFormType SkinFormtype = sfMainform;
+  // Always "3.02.03.09"; assigning it changes nothing.
+  std::wstring Version() const;
+  void SetVersion(const std::wstring&) {}
+  bool MenuUpdate = true;
+  bool MenuMerge = false;
+  TOnFormSkin OnFormSkin;
+  TNotifyEvent OnSkinChanged;
+  TOnSkinControl OnSkinControl;
+  // Not published: told by the skin manager of every new top-level window.
+  TOnWindowCreated OnWindowCreated;
+
+  // ---- the stored skin ----
+  // Reads the stored property "SkinStream": a little-endian 4-byte length N, then N bytes of
+  // skin file. N <= 0 leaves the stored skin as it was; otherwise the bytes become the stored
+  // skin and LoadSkin runs. Returns false (and changes nothing) when fewer than N bytes follow.
+  bool ReadSkinStream(std::span<const std::uint8_t> stream);
+  // The same from an RCDATA resource of the program; false when there is none.
+  bool ReadSkinStreamResource(const wchar_t* name, HINSTANCE module = nullptr);
+  // Writes the property: the length and the bytes (length 0 alone when nothing is stored).
+  std::vector<std::uint8_t> WriteSkinStream() const;
+  const std::vector<std::uint8_t>& StoredSkin() const { return stored_; }
+
+  // Builds the skin model from the stored skin. False (the skin then counts as not loaded)
+  // for a skin archive of another version, which is reported by a message box.
+  bool LoadSkin();
+  bool SkinLoaded() const { return !NotLoaded; }
+  // How the "older skin" notice reaches the user: a message box captioned with the
+  // application title unless replaced (tests record it instead).
+  std::function<void(const std::string& text)> Notice;
+
+  // Whether windows of this class may be skinned: OnFormSkin decides when assigned, else the
+  // default rule (never "SysMonthCal32"; "Tfr..." report windows not while xcFastReport is set).
+  void MayBeSkinned(const std::string& className, bool& DoSkin);
+  // Fires OnSkinChanged; the skin manager calls it when it has applied a request.
+  void NotifySkinChanged();
+  // Re-applies the newly loaded skin to every form that uses this component.
+  void ApplyChangedSkin();
+
+  // ---- what the painters share ----
+  // Solid brush of ButtonFaceColour, made again after every successful load.
+  HBRUSH FaceBrush() const { return face_brush_.get(); }
+  // 16 x 16 menu glyphs (restore, maximise, minimise, close, ...) on white, for skinned menus.
+  TImageList* MenuGlyphs() const { return menu_glyphs_.get(); }
+  // Drawn in the caption of a window that has no icon of its own; empty until a painter fills it.
+  TBitmap& DefaultIcon() { return default_icon_; }
+  // The form skinner paints frames only while this is on (it clears it during its own repaints).
+  bool NCPaintEnabled = true;
+
+  // Published-property adapters.
+  bool GetActive() const { return active_; }
+  int GetDisableTag() const { return DisableTag; }
+  void SetDisableTag(int v) { DisableTag = v; }
+  unsigned GetSkinControls() const { return SkinControls.Bits(); }
+  void SetSkinControlsBits(unsigned v) { SkinControls = TSkinControls(v); }
+  unsigned GetOptions() const { return Options.Bits(); }
+  void SetOptionsBits(unsigned v) { Options = TSkinOptions(v); }
+  std::wstring GetSkin3rdText() const;
+  void SetSkin3rdText(const std::wstring& lines);
+  std::wstring GetSkinFile() const { return skin_file_; }
+  TSkinFormType GetSkinFormtype() const { return SkinFormtype; }
+  void SetSkinFormtype(TSkinFormType v) { SkinFormtype = v; }
+  bool GetMenuUpdate() const { return MenuUpdate; }
+  void SetMenuUpdate(bool v) { MenuUpdate = v; }
+  bool GetMenuMerge() const { return MenuMerge; }
+  void SetMenuMerge(bool v) { MenuMerge = v; }
+
+ protected:
+  void Loaded() override;
+
+ private:
+  // The part of Loaded that joins the skin manager (ApplyChangedSkin runs it too).
+  void JoinSkinManager();
+  void LoadMenuGlyphs();
+  void ShowNotice(const std::string& text);
+
+  bool active_ = false;
+  std::vector<std::string> skin3rd_;
+  std::wstring skin_file_;
+  std::vector<std::uint8_t> stored_;
+  kq::ui::GdiHandle<HBRUSH> face_brush_;
+  std::unique_ptr<TImageList> menu_glyphs_;
+  TBitmap default_icon_;
+};
+
+// Resource names of the program (resources/kqshutdown.rc).
+inline constexpr wchar_t kSkinStreamResource[] = L"SKINSTREAM";
+inline constexpr wchar_t kMenuGlyphsResource[] = L"SKINMENUGLYPHS";
+
+// Draws wide text with DrawTextW (every platform this program runs on has it); returns the
+// text height as DrawTextW does.
+int SkinDrawText(HDC dc, const std::wstring& text, RECT& rect, UINT format);
