@@ -119,7 +119,9 @@ TEST_F(Screens, MainWindowIdleAndCounting) {
   PumpFor(150);
   EXPECT_FALSE(m->btn_run->Enabled());
   for (TSkinButton* b : ButtonSkinners(fs)) {
-    if (b->Control == m->btn_run) EXPECT_EQ(b->LastFrame(), 3);
+    if (b->Control == m->btn_run) {
+      EXPECT_EQ(b->LastFrame(), 3);
+    }
   }
   Shoot(m->Handle(), "main_counting.bmp");
   m->btn_stopClick();
