@@ -9,6 +9,7 @@
 #include "skin/form/core/skin_messages.h"
 #include "ui/application.h"
 #include "ui/handles.h"
+#include "ui/imglist.h"
 #include "ui/stdctrls.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"
@@ -220,4 +221,67 @@ TEST_F(SkinnerBaseTest, NoGdiObjectsAreLeftBehind) {
     delete skinner;
   }
   EXPECT_EQ(kq::ui::LiveGdiHandles(), before);
+}
+
+TEST_F(SkinnerBaseTest, TheFormSkinnerDetachingFreesItsSkinnersAndGivesTheControlsBack) {
+  TForm* form = NewForm();
+  TButton* button = NewButton(form, 20, 20);
+  TButton* coloured = NewButton(form, 140, 20);
+  coloured->SetColor(RGB(9, 8, 7));
+  SkinnedForm s = AttachTestSkinner(form);
+  form->Show();
+  SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
+  ASSERT_EQ(s.skinner->ControlSkinners.size(), 2u);
+  // A skinner that took the control's colour, as panels and group boxes get.
+  delete s.skinner->ControlSkinners.back();
+  auto* colour = new TSkinControl(coloured);
+  colour->AttachToControl(s.skinner, s.skin, true, &s.skinner->ControlCanvas());
+  EXPECT_EQ(coloured->Color(), kFace);
+  PumpFor(50);
+  ASSERT_EQ(FrameShown(button->Handle()), 1);
+
+  s.skinner->Detach();
+  EXPECT_TRUE(s.skinner->ControlSkinners.empty());
+  EXPECT_EQ(coloured->Color(), RGB(9, 8, 7));
+  EXPECT_EQ(button->ComponentCount(), 0);
+  button->Invalidate();
+  PumpFor(50);
+  EXPECT_EQ(FrameShown(button->Handle()), 0);
+  // The control still works on its own.
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  const POINT c = CenterOf(button->Handle());
+  ClickAt(c.x, c.y);
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }, 2000));
+}
+
+TEST_F(SkinnerBaseTest, GlyphAndTextOfTabsAndHeaders) {
+  TForm* form = NewForm();
+  TButton* button = NewButton(form, 20, 20);
+  SkinnedForm s = AttachTestSkinner(form);
+  form->Show();
+  auto* skinner = new TSkinControl(button);
+  skinner->AttachToControl(s.skinner, s.skin, false, &s.skinner->ControlCanvas());
+  auto* images = new TImageList(form);
+  images->SetSize(16, 16);
+  TBitmap pic(16, 16);
+  pic.Canvas().Brush().SetColor(RGB(0, 0, 200));
+  pic.Canvas().FillRect(RECT{0, 0, 16, 16});
+  pic.Dormant();
+  images->AddMasked(pic, clFuchsia);
+  TBitmap target(120, 24);
+  TCanvas& c = target.Canvas();
+  c.Brush().SetColor(clWhite);
+  c.FillRect(RECT{0, 0, 120, 24});
+  // Layout 0: the icon 2 pixels from the left, centred vertically; the text after it.
+  skinner->DrawGlyphAndText(c, RECT{0, 0, 120, 24}, 0, L"标签", 0, images);
+  EXPECT_EQ(c.Pixel(2, 4), RGB(0, 0, 200));
+  EXPECT_EQ(c.Pixel(17, 19), RGB(0, 0, 200));
+  EXPECT_EQ(c.Pixel(1, 4), RGB(255, 255, 255));
+  EXPECT_EQ(c.Pixel(2, 3), RGB(255, 255, 255));
+  // An icon as wide as the box is left out.
+  c.Brush().SetStyle(bsSolid);  // the helper leaves the brush clear, for its text
+  c.FillRect(RECT{0, 0, 120, 24});
+  skinner->DrawGlyphAndText(c, RECT{0, 0, 16, 24}, 0, L"", 0, images);
+  EXPECT_EQ(c.Pixel(4, 10), RGB(255, 255, 255));
 }
