@@ -121,6 +121,10 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
     case WM_ERASEBKGND:
       m.Result = 1;
       return false;
+    case CN_DRAWITEM:
+      // An owner-drawn button (TBitBtn) would draw its own face on focus and state changes.
+      m.Result = TRUE;
+      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (GetFocus() != Handle) SetFocus(Handle);

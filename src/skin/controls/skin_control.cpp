@@ -198,7 +198,8 @@ void TSkinControl::AfterMessage(TMessage& m) {
     case SKM_SWITCHSKINNER:
       Active = m.WParam > 0;
       if (!Active) {
-        // Off: the control's own look comes back at once.
+        // Off: the control's own look comes back at once, and a press it never saw ends.
+        if ((MouseState & 2) && Handle && GetCapture() == Handle) ReleaseCapture();
         MouseState = 0;
         InvalidateControl();
       }
