@@ -27,8 +27,7 @@ void TDM_kq::ShowNotice(const std::wstring& title, const std::wstring& text) {
 }
 
 std::wstring TDM_kq::PadTwoDigits(const std::wstring& text) {
-  // One UTF-16 unit is one character here; the edits never hold surrogate pairs that matter.
-  return text.size() == 1 ? L"0" + text : text;
+  return kq::ui::Widen(kq::PadTwoDigits(kq::ui::Narrow(text)));
 }
 
 std::string TDM_kq::ReadIniValue(std::string_view file, std::string_view section,

@@ -22,6 +22,8 @@ class TDM_kq : public TComponent {
   // Shows `text` modally in the message window, captioned `title`, centred over the main
   // window (its last place when it is hidden); returns when it is closed.
   void ShowNotice(const std::wstring& title, const std::wstring& text);
+  // "7" -> "07"; "", "17" and longer texts unchanged. Length counts as the program always
+  // counted it, in bytes, so a single Chinese character is not padded.
   static std::wstring PadTwoDigits(const std::wstring& text);
   // One value of an INI file beside the program ("" when missing); UTF-8 texts.
   std::string ReadIniValue(std::string_view file, std::string_view section,

@@ -13,6 +13,7 @@
 #include "app/startup_shortcut.h"
 #include "app/ui_font.h"
 #include "base/error.h"
+#include "skin/controls/skin_data.h"
 #include "ui/application.h"
 #include "ui/text.h"
 
@@ -137,6 +138,7 @@ void TMAIN_KQ::BuildControls() {
   edt_timeleave = Make<TEdit>(this, this, "edt_timeleave", 0, 192, 313, 21);
   edt_timeleave->SetColor(cl3DLight);
   edt_timeleave->SetTabOrder(3);
+  edt_timeleave->OnChange = [this](TObject*) { countdown_shown_.clear(); };
 
   GroupBox2 = Make<TGroupBox>(this, this, "GroupBox2", 3, 96, 314, 61);
   GroupBox2->SetCaption(L"任务设置");
@@ -205,21 +207,30 @@ void TMAIN_KQ::BuildComponents() {
     if (frame.LoadFromResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), 32))
       iglIcons->AddIcon(frame);
   }
-}
 
-// ---- the notification-area icon --------------------------------------------------------
+  // In the notification area from the first start of a schedule; animated through the
+  // beetles from the yellow one on (2, 0, 1, 2, ...).
+  TrayIcon1 = new TTrayIcon(this);
+  TrayIcon1->Name = "TrayIcon1";
+  TrayIcon1->SetPopupMenu(PopupMenu1);
+  TrayIcon1->SetHide(true);
+  TrayIcon1->SetRestoreOn(imDoubleClick);
+  TrayIcon1->SetPopupMenuOn(imRightClickUp);
+  TrayIcon1->SetIcons(iglIcons);
+  TrayIcon1->StoreIconIndex(2);
+  TrayIcon1->SetAnimate(true);
 
-bool TMAIN_KQ::TrayIconVisible() const { return tray_visible_; }
-
-void TMAIN_KQ::ShowTrayIcon() { tray_visible_ = true; }
-
-void TMAIN_KQ::SetTrayHint(const std::wstring& hint) { tray_hint_ = hint; }
-
-void TMAIN_KQ::MinimizeToTray() { Application->Minimize(); }
-
-void TMAIN_KQ::RestoreFromTray() {
-  Application->Restore();
-  SetForegroundWindow(Application->Handle());
+  // The skin of every window of the program, stored with this window; the other settings are
+  // the component's defaults. Loading the stored skin builds it; Loaded switches skinning on.
+  SkinData1 = new TSkinData(this);
+  SkinData1->Name = "SkinData1";
+  SkinData1->SkinFormtype = sfMainform;
+  SkinData1->DisableTag = 99;
+  SkinData1->SkinControls = kq::skin::kDefaultSkinControls;
+  SkinData1->MenuUpdate = true;
+  SkinData1->MenuMerge = false;
+  SkinData1->ReadSkinStreamResource(kSkinStreamResource);
+  SkinData1->SetActive(true);
 }
 
 // ---- start-up ------------------------------------------------------------------------------
@@ -338,9 +349,17 @@ void TMAIN_KQ::btn_stopClick() {
 void TMAIN_KQ::Timer1Timer() {
   CheckTime = services_.Clock->Now();
   const kq::DateTime left = TargetTime - CheckTime;
-  const std::wstring text = W(kq::RemainingText(kq::SplitRemaining(left)));
-  if (edt_timeleave->Text() != text) edt_timeleave->SetText(text);
-  SetTrayHint(text);
+  // The text changes about once a second, not on every tick: it is made, shown and given
+  // to the tray only when the parts differ from those on show. (The stop's text, or one
+  // typed into the edit, clears what is on show.)
+  const kq::RemainingParts parts = kq::SplitRemaining(left);
+  if (countdown_shown_.empty() || !(parts == countdown_parts_)) {
+    const std::wstring text = W(kq::RemainingText(parts));
+    edt_timeleave->SetText(text);
+    countdown_shown_ = text;
+    countdown_parts_ = parts;
+    SetTrayHint(text);
+  }
   if (!kq::IsDue(left)) return;
   // Off first, so that no later tick can run the task again while a box is open.
   Timer1->SetEnabled(false);

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "app/app_services.h"
+#include "app/core/countdown.h"
 #include "base/datetime.h"
+#include "tray/tray_icon.h"
 #include "ui/comctrls.h"
 #include "ui/forms.h"
 #include "ui/imglist.h"
@@ -15,6 +17,7 @@
 #include "ui/timer.h"
 
 class TDM_kq;
+class TSkinData;
 class Taboutsoft_kq;
 
 class TMAIN_KQ : public TForm {
@@ -61,6 +64,8 @@ class TMAIN_KQ : public TForm {
   TMenuItem* N3;
   TMenuItem* N4;
   TImageList* iglIcons;
+  TTrayIcon* TrayIcon1;
+  TSkinData* SkinData1;
 
   // ---- the window's own values ----
   kq::DateTime TargetTime = 0;
@@ -82,12 +87,12 @@ class TMAIN_KQ : public TForm {
 
   // ---- the notification-area icon ----
   // Every use of the tray icon goes through these, so the tray component is wired here only.
-  bool TrayIconVisible() const;
-  void ShowTrayIcon();
-  void SetTrayHint(const std::wstring& hint);
-  const std::wstring& TrayHint() const { return tray_hint_; }
-  void MinimizeToTray();
-  void RestoreFromTray();
+  bool TrayIconVisible() const { return TrayIcon1->Visible(); }
+  void ShowTrayIcon() { TrayIcon1->SetVisible(true); }
+  void SetTrayHint(const std::wstring& hint) { TrayIcon1->SetHint(hint); }
+  const std::wstring& TrayHint() const { return TrayIcon1->Hint(); }
+  void MinimizeToTray() { TrayIcon1->MinimizeToTray(); }
+  void RestoreFromTray() { TrayIcon1->RestoreFromTray(); }
 
  private:
   void BuildControls();
@@ -102,6 +107,8 @@ class TMAIN_KQ : public TForm {
   TDM_kq* DM_kq = nullptr;
   Taboutsoft_kq* aboutsoft_kq = nullptr;
   bool shown_once_ = false;
-  bool tray_visible_ = false;
-  std::wstring tray_hint_;
+  // The countdown last put into edt_timeleave; the text is cleared whenever the edit's text
+  // changes.
+  std::wstring countdown_shown_;
+  kq::RemainingParts countdown_parts_;
 };

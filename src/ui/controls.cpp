@@ -823,25 +823,58 @@ void TWinControl::WMContextMenu(TMessage& m) {
   TControl::WndProc(m);  // the class procedure passes it on to the parent
 }
 
+namespace {
+// BeginPaint/EndPaint as a scope: a handler that throws while painting must not leave the
+// window invalid (it would be painted, and throw, forever).
+class PaintScope {
+ public:
+  explicit PaintScope(HWND wnd) : wnd_(wnd) { dc_ = BeginPaint(wnd, &ps_); }
+  ~PaintScope() { EndPaint(wnd_, &ps_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_ = nullptr;
+};
+
+// A memory context with a bitmap of the given size selected, released on every path.
+class MemoryCanvas {
+ public:
+  MemoryCanvas(HDC like, int w, int h)
+      : dc_(CreateCompatibleDCCounted(like)),
+        bmp_(CreateCompatibleBitmapCounted(like, std::max(w, 1), std::max(h, 1))),
+        old_(SelectObject(dc_, bmp_)) {}
+  ~MemoryCanvas() {
+    SelectObject(dc_, old_);
+    DeleteObjectCounted(bmp_);
+    DeleteDCCounted(dc_);
+  }
+  MemoryCanvas(const MemoryCanvas&) = delete;
+  MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HBITMAP bmp_;
+  HGDIOBJ old_;
+};
+}  // namespace
+
 void TWinControl::WMPaint(TMessage& m) {
   HDC given = reinterpret_cast<HDC>(m.WParam);
   if (!given && double_buffered_) {
     // Everything (the control's own paint, the window-less children, whatever a skinner
     // draws over them) goes into one bitmap that reaches the screen in one blit.
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
+    PaintScope paint(handle_);
     RECT r;
     GetClientRect(handle_, &r);
-    HDC mem = CreateCompatibleDCCounted(dc);
-    HBITMAP bmp = CreateCompatibleBitmapCounted(dc, std::max<LONG>(r.right, 1), std::max<LONG>(r.bottom, 1));
-    HGDIOBJ old = SelectObject(mem, bmp);
-    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), reinterpret_cast<LPARAM>(mem));
-    Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
-    BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteObjectCounted(bmp);
-    DeleteDCCounted(mem);
-    EndPaint(handle_, &ps);
+    MemoryCanvas mem(paint.dc(), r.right, r.bottom);
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.dc()), reinterpret_cast<LPARAM>(mem.dc()));
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem.dc()), 0);
+    BitBlt(paint.dc(), 0, 0, r.right, r.bottom, mem.dc(), 0, 0, SRCCOPY);
     return;
   }
   bool has_graphic = false;
@@ -850,11 +883,14 @@ void TWinControl::WMPaint(TMessage& m) {
     PaintWindow(nullptr);
     return;
   }
-  PAINTSTRUCT ps;
-  HDC dc = given ? given : BeginPaint(handle_, &ps);
-  PaintWindow(dc);
-  PaintControls(dc);
-  if (!given) EndPaint(handle_, &ps);
+  if (given) {
+    PaintWindow(given);
+    PaintControls(given);
+    return;
+  }
+  PaintScope paint(handle_);
+  PaintWindow(paint.dc());
+  PaintControls(paint.dc());
 }
 
 void TWinControl::PaintWindow(HDC dc) {

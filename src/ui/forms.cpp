@@ -171,8 +171,9 @@ void TForm::SetVisible(bool v) {
 }
 
 void TForm::Show() {
-  SetVisible(true);
-  BringToFront();
+  // Showing activates the form; only one that is already visible needs bringing forward.
+  if (visible_) BringToFront();
+  else SetVisible(true);
 }
 
 void TForm::BringToFront() {

@@ -427,12 +427,10 @@ void TPopupMenu::Popup(int x, int y) {
   try {
     if (OnPopup) OnPopup(this);
     if (!Items()) return;
-    // The menu's notifications go to the foreground form of the program when there is one
-    // (so the menu closes when the user clicks elsewhere), else to the application window.
+    // The menu's notifications go to the application window, as the runtime's popup list
+    // window has them. (What dismisses a menu on a click elsewhere is this thread being in
+    // the foreground, which callers such as the tray icon see to.)
     HWND owner = Application->Handle();
-    if (HWND fg = GetForegroundWindow(); fg && TForm::FromWindow(fg) &&
-                                          TWinControl::FromHandle(fg) == TForm::FromWindow(fg))
-      owner = fg;
     const UINT cmd = static_cast<UINT>(TrackPopupMenuEx(
         Items()->Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);

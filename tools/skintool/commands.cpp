@@ -33,6 +33,8 @@ constexpr const char* kUsage =
     "       skintool encode <in> <out>           LZHUF-compress a file (4-byte length + stream)\n"
     "       skintool decode <in> <out>           expand such a file\n"
     "       skintool sheet <file.skn> <out.bmp>  picture of every object of a skin\n"
+    "       skintool stream <file.skn> <out>     the stored property SkinStream: 4-byte\n"
+    "                                            length, then the skin file\n"
     "\n"
     "pack takes the files named in <folder>/skin.lst, one per line and in that order, or\n"
     "else every file of the folder sorted by name. unpack writes skin.lst with the stored\n"
@@ -184,6 +186,19 @@ int Decode(const fs::path& in, const fs::path& out) {
   return 0;
 }
 
+// The form in which a window definition stores a skin component's skin ("SkinStream"): a
+// little-endian 4-byte length, then the skin file as it is.
+int Stream(const fs::path& in, const fs::path& out) {
+  const Bytes skinFile = ReadAll(in);
+  if (skinFile.size() > 0x7FFFFFFFu) throw Failure{in.string() + ": too large for a stored skin"};
+  Bytes stream(4 + skinFile.size());
+  const auto n = static_cast<std::uint32_t>(skinFile.size());
+  for (int i = 0; i < 4; ++i) stream[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
+  std::copy(skinFile.begin(), skinFile.end(), stream.begin() + 4);
+  WriteAll(out, stream);
+  return 0;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -195,6 +210,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (cmd == "encode" && args.size() == 3) return Encode(args[1], args[2]);
     if (cmd == "decode" && args.size() == 3) return Decode(args[1], args[2]);
     if (cmd == "sheet" && args.size() == 3) return SheetCommand(args[1], args[2], out, err);
+    if (cmd == "stream" && args.size() == 3) return Stream(args[1], args[2]);
   } catch (const Failure& f) {
     err << "skintool: " << f.text << "\n";
     return 1;

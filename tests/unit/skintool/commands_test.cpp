@@ -170,3 +170,31 @@ TEST_F(SkinTool, UnpackNeverWritesOutsideTheFolder) {
 
 }  // namespace
 }  // namespace kq::skintool
+
+namespace kq::skintool {
+namespace {
+
+// The stored property of a window definition: the skin file behind its 4-byte length.
+TEST(SkinToolStream, WritesTheLengthThenTheSkinFile) {
+  const auto dir = std::filesystem::temp_directory_path() / "kq-skintool-stream";
+  std::filesystem::create_directories(dir);
+  const std::string skin = std::string("\x05\x00\x00\x00", 4) + "abc\xFF";
+  {
+    std::ofstream f(dir / "in.skn", std::ios::binary);
+    f << skin;
+  }
+  std::ostringstream out, err;
+  ASSERT_EQ(skintool::Run({"stream", (dir / "in.skn").string(), (dir / "out.bin").string()}, out, err), 0) << err.str();
+  std::string written;
+  {
+    std::ifstream f(dir / "out.bin", std::ios::binary);
+    written.assign(std::istreambuf_iterator<char>(f), {});
+  }
+  EXPECT_EQ(written, std::string("\x08\x00\x00\x00", 4) + skin);
+  EXPECT_EQ(skintool::Run({"stream", (dir / "missing.skn").string(), (dir / "x.bin").string()}, out, err), 1);
+  EXPECT_EQ(skintool::Run({"stream", (dir / "in.skn").string()}, out, err), 2);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kq::skintool

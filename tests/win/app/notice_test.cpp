@@ -63,7 +63,8 @@ TEST_F(Notices, TheNoticeIsCentredOnTheMainWindowAlsoWhenItIsHidden) {
   for (bool hidden : {false, true}) {
     SCOPED_TRACE(hidden);
     boxes.clear();
-    m->SetBounds(101, 57, m->Width(), m->Height());
+    // Moved as a user drags it: the window moves, the form follows.
+    SetWindowPos(m->Handle(), nullptr, 101, 57, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (hidden) m->MinimizeToTray();
     w.DM_kq->ShowNotice(L"注意", L"一条很长的通知文字，它在标签的宽度之内折行，超出高度的部分被截去。"
                                  L"一条很长的通知文字，它在标签的宽度之内折行。");

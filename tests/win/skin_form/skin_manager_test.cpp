@@ -1,5 +1,8 @@
 // The skin manager on real windows: the CBT hook, attaching form skinners by the rules, the
 // deferred actions, popup menus and the end of the program.
+#include <filesystem>
+#include <fstream>
+
 #include "skin/form/core/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_popmenu.h"
@@ -243,6 +246,45 @@ TEST_F(SkinManagerTest, SwitchingOffAndOnAtRunTimeLeaksNothing) {
   EXPECT_EQ(kq::ui::LiveUserHandles(), user);
   EXPECT_EQ(OuterSize(main->Handle()).cx, mainOuter.cx);
   EXPECT_EQ(OuterSize(main->Handle()).cy, mainOuter.cy);
+}
+
+TEST_F(SkinManagerTest, ANewSkinFileIsAppliedToEveryFormKeepingItsClientArea) {
+  auto* main = app->CreateForm<TDemoMain>();
+  auto* other = new TDemoForm(app, bsSizeable, L"换皮肤", RECT{420, 60, 700, 240});
+  main->Show();
+  other->Show();
+  TSkinManage* m = SkinManager();
+  ASSERT_TRUE(PumpUntil([&] { return m->FormSkinners.size() == 2 && m->FormSkinners[1]->Phase == kq::skin::SkinPhase::Ready; }));
+  // The user made it larger meanwhile.
+  SetWindowPos(other->Handle(), nullptr, 0, 0, OuterSize(other->Handle()).cx + 40, OuterSize(other->Handle()).cy + 10,
+               SWP_NOMOVE | SWP_NOZORDER);
+  const SIZE mainClient = ClientSize(main->Handle()), otherClient = ClientSize(other->Handle());
+  int changed = 0;
+  main->SkinData1->OnSkinChanged = [&](TObject*) { ++changed; };
+  const auto path = std::filesystem::temp_directory_path() / "kq_other_skin.skn";
+  {
+    const auto file = SkinFile(kDialogFrame, kq::MakeColor(230, 220, 200));
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  }
+  main->SkinData1->SetSkinFile(path.wstring());
+  std::filesystem::remove(path);
+  EXPECT_EQ(m->PendingAction, 3);
+  ASSERT_TRUE(PumpUntil([&] { return changed == 1; }, 2000));
+  for (TForm* f : {static_cast<TForm*>(main), static_cast<TForm*>(other)}) {
+    EXPECT_EQ(ClientOrigin(f->Handle()).x, kDialogFrame.left);
+    EXPECT_EQ(ClientOrigin(f->Handle()).y, kDialogFrame.top);
+    EXPECT_EQ(f->Color(), kq::MakeColor(230, 220, 200));
+  }
+  EXPECT_EQ(ClientSize(main->Handle()).cx, mainClient.cx);
+  EXPECT_EQ(ClientSize(main->Handle()).cy, mainClient.cy);
+  EXPECT_EQ(ClientSize(other->Handle()).cx, otherClient.cx);
+  EXPECT_EQ(ClientSize(other->Handle()).cy, otherClient.cy);
+  // SKM_REAPPLY through the form's own message chain re-applies too.
+  other->SetColor(clWhite);
+  other->Perform(SKM_REAPPLY);
+  EXPECT_EQ(other->Color(), kq::MakeColor(230, 220, 200));
+  EXPECT_EQ(ClientSize(other->Handle()).cx, otherClient.cx);
 }
 
 TEST_F(SkinManagerTest, WindowsCreatedAreReportedAndExceptionsSwallowed) {

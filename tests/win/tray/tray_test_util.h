@@ -6,6 +6,8 @@
 #include <shellapi.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -131,6 +133,51 @@ inline COLORREF IconCenterColor(HICON icon, int size = 32) {
   SelectObject(dc, old);
   DeleteObject(bmp);
   DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+// When KQ_SCREENSHOTS names a folder (a Windows path), saves what the screen shows there as
+// <name>.bmp, to be looked at; otherwise does nothing.
+inline void SaveScreenshot(const char* name) {
+  const char* dir = std::getenv("KQ_SCREENSHOTS");
+  if (!dir || !*dir) return;
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;  // bottom-up, as .bmp files store rows
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  BitBlt(dc, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
+  fh.bfSize = fh.bfOffBits + size;
+  const std::string path = std::string(dir) + "\\" + name + ".bmp";
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&fh, sizeof(fh), 1, f);
+    std::fwrite(&bi.bmiHeader, sizeof(bi.bmiHeader), 1, f);
+    std::fwrite(bits, 1, size, f);
+    std::fclose(f);
+  }
+  SelectObject(dc, old);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+}
+
+// The colour of a screen pixel, as the X server shows it.
+inline COLORREF ScreenPixel(POINT p) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, p.x, p.y);
   ReleaseDC(nullptr, screen);
   return c;
 }

@@ -117,6 +117,25 @@ TEST_F(UiTest, ExceptionInOnShowIsReportedAndTheFormStillShows) {
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }
 
+TEST_F(UiTest, AnExceptionWhilePaintingIsReportedOnceNotForever) {
+  auto* form = app->CreateForm<TForm>();
+  form->SetDoubleBuffered(true);
+  const long gdi_before = kq::ui::LiveGdiHandles();
+  int reported = 0;
+  app->OnException = [&](std::exception_ptr) { ++reported; };
+  form->OnPaint = [](TObject*) { throw kq_test_error(); };
+  form->Show();
+  PumpFor(300);
+  EXPECT_EQ(reported, 1);  // the window was validated all the same
+  form->SetDoubleBuffered(false);
+  form->Invalidate();
+  PumpFor(300);
+  EXPECT_EQ(reported, 2);
+  form->OnPaint = nullptr;
+  delete form;
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), gdi_before);  // the memory bitmap went too
+}
+
 TEST_F(UiTest, CreatingAndFreeingAFormWithEveryControlLeaksNoHandles) {
   auto cycle = [&] {
     auto* f = app->CreateForm<TDemoForm>();

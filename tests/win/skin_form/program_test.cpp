@@ -1,0 +1,189 @@
+// The scheduler's own windows with the stored skin, used as a user would: the main window,
+// the notice and the about box open, move, minimise, restore and close; switching the skin
+// off and on at run time restores and re-applies the look without leaks.
+#include "app/kq_aboutsoft.h"
+#include "app/kq_dm.h"
+#include "app/kq_main.h"
+#include "app/kq_msg.h"
+#include "app/pro_kqshutdown.h"
+#include "base/clock.h"
+#include "base/datetime.h"
+#include "skin/form/core/skin_messages.h"
+#include "skin/form/win_skin_form.h"
+#include "ui/menus.h"
+#include "ui/text.h"
+#include "ui/timer.h"
+#include "unit/base/temp_dir.h"
+#include "win/skin_form/demo_forms.h"
+
+using namespace skintest;
+using kq::skin::SkinPhase;
+using uitest::PumpFor;
+using uitest::PumpUntil;
+
+namespace {
+
+struct NoMachine : kq::MachineActions {
+  void Shutdown() override {}
+  void Restart() override {}
+  void LogOff() override {}
+};
+
+class ProgramTest : public SkinTest {
+ protected:
+  void SetUp() override {
+    SkinTest::SetUp();
+    services.Clock = &clock;
+    services.Machine = &machine;
+    services.IniFolder = dir.Path("");
+    services.StartupFolder = kq::ui::Widen(dir.Path("Startup"));
+    services.ProgramPath = kq::ui::Widen(dir.Path("kqshutdown.exe"));
+    w = CreateKqWindows(*app, services);
+  }
+  static bool Ready(HWND h) {
+    TWinSkinForm* s = SkinManager() ? SkinManager()->FindFormSkinner(h) : nullptr;
+    return s && s->Phase == SkinPhase::Ready;
+  }
+  kq::test::TempDir dir;
+  kq::ManualClock clock{kq::EncodeDateTime(2007, 7, 6, 17, 58, 30, 0)};
+  NoMachine machine;
+  TAppServices services;
+  TKqWindows w;
+};
+
+// The frame of the default skin: its edge images divided by their frame counts.
+TestFrame DefaultFrame(const TSkinData& d) {
+  return TestFrame{d.BorderLeft.Bitmap.Width() / d.BorderLeft.FrameCount,
+                   d.BorderTop.Bitmap.Height() / d.BorderTop.FrameCount,
+                   d.BorderRight.Bitmap.Width() / d.BorderRight.FrameCount,
+                   d.BorderBottom.Bitmap.Height() / d.BorderBottom.FrameCount};
+}
+
+TEST_F(ProgramTest, TheStoredSkinLoadsAtStart) {
+  TSkinData* d = w.MAIN_KQ->SkinData1;
+  ASSERT_NE(d, nullptr);
+  EXPECT_TRUE(d->SkinLoaded());
+  EXPECT_TRUE(d->Active());
+  EXPECT_FALSE(d->SkinName.empty());
+  EXPECT_EQ(d->SkinFormtype, sfMainform);
+  EXPECT_EQ(d->DisableTag, 99);
+  EXPECT_EQ(d->Skin3rd().size(), 110u);
+  // Every kind but menu items and reports (the menu bar takes menu items over).
+  EXPECT_EQ(d->SkinControls.Bits(), 0x7FFFBu);
+  TSkinManage* m = SkinManager();
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(m->MainSkinData, d);
+  EXPECT_EQ(m->PendingAction, 1);
+  EXPECT_TRUE(m->SkinningEnabled);
+  EXPECT_NE(m->HookHandle, nullptr);
+}
+
+TEST_F(ProgramTest, TheMainWindowIsSkinnedAndBehavesAsAWindow) {
+  TMAIN_KQ* main = w.MAIN_KQ;
+  main->HandleNeeded();
+  const SIZE client = ClientSize(main->Handle());
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }));
+  const TestFrame f = DefaultFrame(*main->SkinData1);
+  EXPECT_EQ(ClientOrigin(main->Handle()).x, f.left);
+  EXPECT_EQ(ClientOrigin(main->Handle()).y, f.top);
+  EXPECT_EQ(ClientSize(main->Handle()).cx, client.cx);
+  EXPECT_EQ(ClientSize(main->Handle()).cy, client.cy);
+  // Its controls stay where the definition put them.
+  RECT run = WindowRectOf(main->btn_run->Handle());
+  MapWindowPoints(nullptr, main->Handle(), reinterpret_cast<POINT*>(&run), 2);
+  EXPECT_EQ(run.left, 14);
+  EXPECT_EQ(run.top, 164);
+  // Moved by its caption.
+  const RECT before = WindowRectOf(main->Handle());
+  const int x = before.left + 120, y = before.top + f.top / 2;
+  EXPECT_EQ(SendMessageW(main->Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y)), HTCAPTION);
+  uitest::MoveMouse(x, y);
+  Sleep(30);
+  uitest::MouseButton(true);
+  Sleep(30);
+  uitest::MoveMouse(x + 15, y + 10);
+  Sleep(30);
+  uitest::MoveMouse(x + 30, y + 20);
+  Sleep(30);
+  uitest::MouseButton(false);
+  ASSERT_TRUE(PumpUntil([&] { return WindowRectOf(main->Handle()).left == before.left + 30; }, 3000));
+  // Minimised (the whole program goes to the taskbar) and restored: still skinned.
+  SendMessageW(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(main->Handle()); }));
+  app->Restore();
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main->Handle()) != FALSE; }));
+  PumpFor(50);
+  EXPECT_TRUE(Ready(main->Handle()));
+  EXPECT_EQ(ClientOrigin(main->Handle()).y, f.top);
+  EXPECT_EQ(ClientSize(main->Handle()).cy, client.cy);
+}
+
+TEST_F(ProgramTest, TheNoticeAndTheAboutBoxAreSkinnedAndClose) {
+  TMAIN_KQ* main = w.MAIN_KQ;
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }));
+  const TestFrame f = DefaultFrame(*main->SkinData1);
+  static std::function<void()>* check = nullptr;
+  bool noticeSeen = false, aboutSeen = false;
+  std::function<void()> inNotice = [&] {
+    HWND h = w.MSG_KQ->Handle();
+    ASSERT_TRUE(PumpUntil([&] { return Ready(h); }));
+    EXPECT_EQ(ClientOrigin(h).y, f.top);
+    noticeSeen = true;
+    w.MSG_KQ->Close();  // as its "确定" does
+  };
+  check = &inNotice;
+  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    (*check)();
+  });
+  w.DM_kq->ShowNotice(L"注意", L"保存设置成功");
+  EXPECT_TRUE(noticeSeen);
+  std::function<void()> inAbout = [&] {
+    HWND h = w.aboutsoft_kq->Handle();
+    ASSERT_TRUE(PumpUntil([&] { return Ready(h); }));
+    EXPECT_EQ(ClientOrigin(h).x, f.left);
+    EXPECT_EQ(ClientOrigin(h).y, f.top);
+    aboutSeen = true;
+    // Closed with Alt+F4's command, as the system does it.
+    SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+  };
+  check = &inAbout;
+  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    (*check)();
+  });
+  w.aboutsoft_kq->ShowModal();
+  EXPECT_TRUE(aboutSeen);
+  EXPECT_FALSE(IsWindowVisible(w.aboutsoft_kq->Handle()));
+  check = nullptr;
+}
+
+TEST_F(ProgramTest, SwitchingTheSkinOffAndOnRestoresAndReappliesTheLook) {
+  TMAIN_KQ* main = w.MAIN_KQ;
+  main->HandleNeeded();
+  const SIZE outer = OuterSize(main->Handle());
+  const LONG_PTR style = GetWindowLongPtrW(main->Handle(), GWL_STYLE);
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }));
+  const SIZE skinnedOuter = OuterSize(main->Handle());
+  PumpFor(50);
+  const long gdi = kq::ui::LiveGdiHandles(), user = kq::ui::LiveUserHandles();
+  for (int i = 0; i < 3; ++i) {
+    main->SkinData1->SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(main->Handle(), SKM_QUERYSKINNED, 0, 0) == 0; }, 2000));
+    EXPECT_EQ(OuterSize(main->Handle()).cx, outer.cx);
+    EXPECT_EQ(OuterSize(main->Handle()).cy, outer.cy);
+    EXPECT_EQ(GetWindowLongPtrW(main->Handle(), GWL_STYLE), style | WS_VISIBLE);
+    EXPECT_EQ(main->Color(), cl3DLight);
+    main->SkinData1->SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }, 2000));
+    EXPECT_EQ(OuterSize(main->Handle()).cx, skinnedOuter.cx);
+    EXPECT_EQ(OuterSize(main->Handle()).cy, skinnedOuter.cy);
+  }
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), gdi);
+  EXPECT_EQ(kq::ui::LiveUserHandles(), user);
+}
+
+}  // namespace
