@@ -246,6 +246,13 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
   GdiFlush();
   BitBlt(dc, rect.left, rect.top, w, h, mem, 0, 0, SRCCOPY);
   if (old) SelectObject(mem, old);
+  ReleasePicture();
+}
+
+void TSkinButton::ReleasePicture() {
+  // Between paints a skinner holds no GDI object: a window with many buttons costs nothing
+  // while it sits still, and handle counts stay exact whatever has been painted.
+  Bitmap.SetSize(0, 0);
 }
 
 // ---- TSkinBitButton ----------------------------------------------------------------------
@@ -348,6 +355,7 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   GdiFlush();
   BitBlt(dc, rect.left, rect.top, w, h, mem, 0, 0, SRCCOPY);
   if (old) SelectObject(mem, old);
+  ReleasePicture();
 }
 
 // ---- TSkinSpeedButton --------------------------------------------------------------------
@@ -496,4 +504,5 @@ void TSkinSpeedButton::DrawSpeedButton(TCanvas& canvas, const RECT& rect) {
   GdiFlush();
   BitBlt(canvas.Handle(), rect.left, rect.top, w, h, mem, 0, 0, SRCCOPY);
   if (old) SelectObject(mem, old);
+  ReleasePicture();
 }

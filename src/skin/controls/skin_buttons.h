@@ -50,8 +50,10 @@ class TSkinButton : public TSkinControl {
   COLORREF FrameTextColour(int frame, COLORREF base) const;
   // Draws `caption` ("||" breaks lines) centred, one pixel above the middle, word-wrapped.
   void DrawCentredCaption(HDC dc, const RECT& rect, const std::wstring& caption);
+  // Frees the off-screen picture once it is on the screen.
+  void ReleasePicture();
 
-  TBitmap Bitmap;  // off-screen picture of each paint
+  TBitmap Bitmap;  // off-screen picture of each paint (sized while painting)
   int last_frame_ = 0;
 };
 
