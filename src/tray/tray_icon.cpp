@@ -116,7 +116,20 @@ void TTrayIcon::CreateTrayWindow() {
   SetWindowLongPtrW(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc));
 }
 
+// Broadcast to top-level windows when the notification area is (re)created, e.g. after
+// Explorer restarted.
+static UINT TaskbarCreatedMessage() {
+  static const UINT msg = RegisterWindowMessageW(L"TaskbarCreated");
+  return msg;
+}
+
 void TTrayIcon::TrayWndProc(TMessage& m) {
+  if (m.Msg == TaskbarCreatedMessage() && m.Msg != 0) {
+    // A new notification area knows nothing of the icon: a program sitting hidden in the
+    // tray would be out of reach without it.
+    if (visible_ && Notify(NIM_ADD)) added_ = true;
+    return;
+  }
   switch (m.Msg) {
     case WM_QUERYENDSESSION:
       m.Result = 1;

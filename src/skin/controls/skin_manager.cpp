@@ -217,8 +217,10 @@ bool TSkinManage::AttachFormSkinner(HWND window) {
   // 6.
   const std::string cls = ClassNameOf(window);
   if (IsRefusedFormClass(cls)) return false;
+  // The main skin's rule: its OnFormSkin when assigned, else never a month calendar (the drop
+  // down of a date picker) nor, with xcFastReport, a report window.
   bool doSkin = true;
-  if (MainSkinData && MainSkinData->OnFormSkin) MainSkinData->OnFormSkin(MainSkinData, cls, doSkin);
+  if (MainSkinData) MainSkinData->MayBeSkinned(cls, doSkin);
   if (!doSkin) return false;
   // 7.
   TSkinData* skin = ChooseSkinData(window);

@@ -149,7 +149,7 @@ TEST_F(Tray, MinimiseDoubleClickBackAndTheMenuOpensTheAboutBox) {
     // The window's own minimise button.
     uitest::ClickAt(minimize.x, minimize.y);
     minimised = WaitFor([&] { return IsIconic(appWnd) && !IsWindowVisible(mainWnd); });
-    buttonGone = !IsWindowVisible(appWnd);
+    buttonGone = WaitFor([&] { return !IsWindowVisible(appWnd); });
     SaveScreenshot("tray_minimised");
 
     // A double click on the icon brings the window back to the front.
@@ -208,6 +208,60 @@ TEST_F(Tray, MinimiseDoubleClickBackAndTheMenuOpensTheAboutBox) {
   EXPECT_TRUE(aboutModal);
   EXPECT_TRUE(mainDisabled);
   EXPECT_TRUE(aboutClosed);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Tray, InTheTrayTheMenuClosesOnAClickElsewhereAndShowHideBringsTheWindowBack) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  m->ShowTrayIcon();
+  HWND icon = TrayIconWindow();
+  ASSERT_NE(icon, nullptr);
+  const POINT iconAt = uitest::CenterOf(icon);
+  const POINT minimize = CaptionButton(m->Handle(), HTMINBUTTON);
+  HWND mainWnd = m->Handle(), appWnd = app->Handle();
+
+  std::atomic<bool> done{false};
+  bool minimised = false, menuShown = false, menuGone = false, stillInTray = false,
+       menuAgain = false, restored = false, inFront = false;
+  std::thread user([&] {
+    uitest::ClickAt(minimize.x, minimize.y);
+    minimised = WaitFor([&] { return IsIconic(appWnd) && !IsWindowVisible(mainWnd); });
+
+    // Opened from the tray with no window shown, the menu still closes on a click elsewhere.
+    uitest::ClickAt(iconAt.x, iconAt.y, true);
+    menuShown = WaitFor([] { return traytest::VisibleMenuWindow() != nullptr; });
+    uitest::ClickAt(900, 900);
+    menuGone = WaitFor([] { return traytest::VisibleMenuWindow() == nullptr; });
+    stillInTray = IsIconic(appWnd) && !IsWindowVisible(mainWnd) && !IsWindowVisible(appWnd);
+
+    // "显示/隐藏" brings the window back to the front. (Two right clicks on the icon within the
+    // double-click time are a double click, which restores by itself.)
+    Sleep(GetDoubleClickTime() + 100);
+    uitest::ClickAt(iconAt.x, iconAt.y, true);
+    HWND menuWnd = nullptr;
+    menuAgain = WaitFor([&] { return (menuWnd = traytest::VisibleMenuWindow()) != nullptr; });
+    if (menuAgain) {
+      HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWnd, MN_GETHMENU, 0, 0));
+      RECT r{};
+      GetMenuItemRect(nullptr, menu, 0, &r);
+      uitest::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+      restored = WaitFor([&] { return IsWindowVisible(mainWnd) && !IsIconic(appWnd); });
+      inFront = WaitFor([&] { return GetForegroundWindow() == mainWnd; });
+    }
+    done = true;
+  });
+  uitest::PumpUntil([&] { return done.load(); }, 30000);
+  user.join();
+
+  EXPECT_TRUE(minimised);
+  EXPECT_TRUE(menuShown);
+  EXPECT_TRUE(menuGone);
+  EXPECT_TRUE(stillInTray);
+  EXPECT_TRUE(menuAgain);
+  EXPECT_TRUE(restored);
+  EXPECT_TRUE(inFront);
+  EXPECT_TRUE(IsWindowVisible(appWnd));  // the taskbar button is back
   EXPECT_TRUE(errors.empty());
 }
 

@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "skin/form/core/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_popmenu.h"
@@ -88,6 +91,23 @@ TEST_F(SkinManagerTest, Tag99IsNeverSkinnedWhateverDisableTagSaysButTag199Is) {
   SetActiveWindow(f99->Handle());
   PumpFor(50);
   EXPECT_FALSE(Skinned(f99->Handle()));
+}
+
+TEST_F(SkinManagerTest, MonthCalendarPopupsAreNeverSkinned) {
+  auto* main = app->CreateForm<TDemoMain>();
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Skinned(main->Handle()); }));
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
+  InitCommonControlsEx(&icc);
+  HWND cal = CreateWindowExW(0, MONTHCAL_CLASSW, L"", WS_POPUP | WS_BORDER, 300, 300, 250, 200, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(cal, nullptr);
+  ShowWindow(cal, SW_SHOW);
+  SetForegroundWindow(cal);
+  PumpFor(100);
+  EXPECT_FALSE(Skinned(cal));
+  EXPECT_EQ(SkinManager()->FindFormSkinner(cal), nullptr);
+  DestroyWindow(cal);
 }
 
 TEST_F(SkinManagerTest, OnFormSkinAndTheApplicationsOwnWindowsDecide) {
@@ -180,11 +200,17 @@ TEST_F(SkinManagerTest, DeactivatingAMainFormSkinUnskinsEveryForm) {
   const SIZE plainOuter = OuterSize(plain->Handle());
   const LONG_PTR plainStyle = GetWindowLongPtrW(plain->Handle(), GWL_STYLE);
   const LONG_PTR plainProc = GetWindowLongPtrW(plain->Handle(), GWLP_WNDPROC);
+  auto* menu = new TDemoForm(app, bsSizeable, L"菜单", RECT{720, 300, 1000, 480}, true);
+  const HMENU menuBar = GetMenu(menu->Handle());
+  ASSERT_NE(menuBar, nullptr);
   main->Show();
   own->Show();
   plain->Show();
+  menu->Show();
   TSkinManage* m = SkinManager();
-  ASSERT_TRUE(PumpUntil([&] { return Skinned(main->Handle()) && Skinned(own->Handle()) && Skinned(plain->Handle()); }));
+  ASSERT_TRUE(PumpUntil([&] {
+    return Skinned(main->Handle()) && Skinned(own->Handle()) && Skinned(plain->Handle()) && Skinned(menu->Handle());
+  }));
   EXPECT_EQ(m->FindFormSkinner(own->Handle())->Skin(), own->data);
   EXPECT_EQ(m->FindFormSkinner(plain->Handle())->Skin(), main->SkinData1);
   int changed = 0;
@@ -197,6 +223,7 @@ TEST_F(SkinManagerTest, DeactivatingAMainFormSkinUnskinsEveryForm) {
   EXPECT_EQ(changed, 1);
   for (TForm* f : {static_cast<TForm*>(main), static_cast<TForm*>(own), static_cast<TForm*>(plain)})
     EXPECT_FALSE(Skinned(f->Handle()));
+  EXPECT_EQ(GetMenu(menu->Handle()), menuBar);
   // Back as it was: procedure, styles, outer size.
   EXPECT_EQ(GetWindowLongPtrW(plain->Handle(), GWLP_WNDPROC), plainProc);
   EXPECT_EQ(GetWindowLongPtrW(plain->Handle(), GWL_STYLE), plainStyle | WS_VISIBLE);

@@ -652,6 +652,26 @@ TEST_F(TrayTest, EndOfSessionRemovesTheIcon) {
   EXPECT_FALSE(ShellHolds(t->IconData()));
 }
 
+TEST_F(TrayTest, ARestartedNotificationAreaGetsTheVisibleIconBack) {
+  TTrayIcon* t = NewTray();
+  const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  SendMessageW(t->Handle(), taskbarCreated, 0, 0);  // hidden: nothing to add
+  EXPECT_EQ(shell.Count(NIM_ADD), 0);
+
+  t->SetVisible(true);
+  t->SetHint(L"剩余");
+  // The shell forgets the icon, as when Explorer ends, then announces a new notification area.
+  NOTIFYICONDATAW d = t->IconData();
+  ASSERT_TRUE(kq::tray::SystemShell().Notify(NIM_DELETE, d));
+  ASSERT_FALSE(ShellHolds(t->IconData()));
+  SendMessageW(t->Handle(), taskbarCreated, 0, 0);
+  EXPECT_EQ(shell.Count(NIM_ADD), 2);
+  EXPECT_EQ(shell.Last().tip, L"剩余");
+  EXPECT_TRUE(ShellHolds(t->IconData()));
+  t->SetVisible(false);
+  EXPECT_FALSE(ShellHolds(t->IconData()));
+}
+
 TEST_F(TrayTest, DestructionDeletesTheIconTheWindowAndTheHook) {
   TTrayIcon* t = NewTray();
   int minimized = 0;
