@@ -169,8 +169,10 @@ TEST_F(ProgramTest, SwitchingTheSkinOffAndOnRestoresAndReappliesTheLook) {
   ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }));
   const SIZE skinnedOuter = OuterSize(main->Handle());
   PumpFor(50);
-  const long gdi = kq::ui::LiveGdiHandles(), user = kq::ui::LiveUserHandles();
-  for (int i = 0; i < 3; ++i) {
+  // Counted from the end of the first round: controls that painted themselves before the skin
+  // first came in keep cached brushes until then (skinned buttons never ask for theirs again).
+  long gdi = 0, user = 0;
+  for (int i = 0; i < 4; ++i) {
     main->SkinData1->SetActive(false);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(main->Handle(), SKM_QUERYSKINNED, 0, 0) == 0; }, 2000));
     EXPECT_EQ(OuterSize(main->Handle()).cx, outer.cx);
@@ -181,6 +183,10 @@ TEST_F(ProgramTest, SwitchingTheSkinOffAndOnRestoresAndReappliesTheLook) {
     ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }, 2000));
     EXPECT_EQ(OuterSize(main->Handle()).cx, skinnedOuter.cx);
     EXPECT_EQ(OuterSize(main->Handle()).cy, skinnedOuter.cy);
+    if (i == 0) {
+      gdi = kq::ui::LiveGdiHandles();
+      user = kq::ui::LiveUserHandles();
+    }
   }
   EXPECT_EQ(kq::ui::LiveGdiHandles(), gdi);
   EXPECT_EQ(kq::ui::LiveUserHandles(), user);

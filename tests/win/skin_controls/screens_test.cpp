@@ -1,0 +1,128 @@
+// The gallery and the scheduler's main window with the default skin on their buttons. With
+// KQ_SHOT_DIR set, each state is also saved there as a .bmp picture of the window, to be
+// looked at.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "skin/controls/skin_buttons.h"
+#include "skin/data/skin_load.h"
+#include "skin/form/core/skin_messages.h"
+#include "ui/text.h"
+#include "win/app/app_fixture.h"
+#include "win/skin_controls/gallery.h"
+#include "win/skin_controls/test_skin.h"
+
+using namespace uitest;
+
+namespace {
+
+// default.skn, packed by the build beside the test program.
+bool LoadDefaultSkin(TSkinData& skin) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring file(path);
+  file = file.substr(0, file.find_last_of(L"\\/") + 1) + L"default.skn";
+  std::ifstream in(kq::ui::Narrow(file), std::ios::binary);
+  if (!in) {
+    // Wine maps the Unix path too.
+    in.open(kq::ui::Narrow(file.substr(file.find(L'\\') == std::wstring::npos ? 0 : 2)), std::ios::binary);
+  }
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (bytes.empty()) return false;
+  if (!kq::LoadSkinModel(skin, bytes, GetSystemMetrics(SM_CXHSCROLL))) return false;
+  skin.SkinControls.Exclude(xcMainMenu);  // the frame is the form skinner's
+  return true;
+}
+
+TWinSkinForm* AttachDefaultSkin(TForm* form) {
+  auto* skin = new TSkinData(form);
+  EXPECT_TRUE(LoadDefaultSkin(*skin));
+  auto* fs = new TWinSkinForm(form);
+  fs->SetWindow(form->Handle());
+  fs->AttachToForm(skin, form);
+  SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
+  return fs;
+}
+
+void Shoot(HWND wnd, const char* name) {
+  const char* dir = std::getenv("KQ_SHOT_DIR");
+  if (!dir || !*dir) return;
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(150);
+  RECT r;
+  GetWindowRect(wnd, &r);
+  TBitmap shot(r.right - r.left, r.bottom - r.top);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.MemoryDC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  shot.SaveToFile(kq::ui::Widen(std::string(dir) + "/" + name));
+}
+
+std::vector<TSkinButton*> ButtonSkinners(TWinSkinForm* fs) {
+  std::vector<TSkinButton*> out;
+  for (TSkinControl* s : fs->ControlSkinners)
+    if (auto* b = dynamic_cast<TSkinButton*>(s)) out.push_back(b);
+  return out;
+}
+
+class Screens : public apptest::KqTest {};
+
+}  // namespace
+
+TEST_F(Screens, GalleryWithTheDefaultSkin) {
+  MoveMouse(5, 5);
+  auto* g = app->CreateForm<skintest::TGalleryForm>();
+  g->Show();
+  TWinSkinForm* fs = AttachDefaultSkin(g);
+  PumpFor(200);
+  const auto buttons = ButtonSkinners(fs);
+  EXPECT_EQ(buttons.size(), 11u);
+  for (TSkinButton* b : buttons) EXPECT_NE(b->LastFrame(), 0) << b->Owner()->Name;
+  Shoot(g->Handle(), "gallery.bmp");
+
+  // Hot, then pressed.
+  const POINT c = CenterOf(g->btn_run->Handle());
+  MoveMouse(c.x, c.y);
+  PumpFor(150);
+  Shoot(g->Handle(), "gallery_hot.bmp");
+  MouseButton(true);
+  PumpFor(150);
+  Shoot(g->Handle(), "gallery_pressed.bmp");
+  MoveMouse(5, 5);
+  PumpFor(100);
+  MouseButton(false);
+  PumpFor(100);
+}
+
+TEST_F(Screens, MainWindowIdleAndCounting) {
+  MoveMouse(5, 5);
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  TWinSkinForm* fs = AttachDefaultSkin(m);
+  PumpFor(200);
+  // "执行", "停止", "保存设置", "退出".
+  EXPECT_EQ(ButtonSkinners(fs).size(), 4u);
+  Shoot(m->Handle(), "main_idle.bmp");
+
+  m->Rb_yc->SetChecked(true);
+  m->edt_ychour->SetText(L"1");
+  m->edt_ycminu->SetText(L"30");
+  m->btn_runClick();
+  m->N1Click();  // shown again from the tray menu
+  PumpUntil([&] { return m->edt_timeleave->Text() != L""; });
+  PumpFor(150);
+  EXPECT_FALSE(m->btn_run->Enabled());
+  for (TSkinButton* b : ButtonSkinners(fs)) {
+    if (b->Control == m->btn_run) {
+      EXPECT_EQ(b->LastFrame(), 3);
+    }
+  }
+  Shoot(m->Handle(), "main_counting.bmp");
+  m->btn_stopClick();
+}
