@@ -71,6 +71,36 @@ inline LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(w, m, wp, lp);
 }
 
+// What a window of the asking class answers and receives: it shows caption button
+// `shownButton` when asked (SKM_QUERYBUTTONVISIBLE) and counts SKM_CUSTOMBUTTON by Action.
+struct ButtonOwner {
+  static inline int shownButton = -1;
+  static inline int asked = 0;
+  static inline std::vector<WPARAM> custom;
+};
+inline LRESULT CALLBACK AskingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == SKM_QUERYBUTTONVISIBLE) {
+    ++ButtonOwner::asked;
+    return static_cast<int>(wp) == ButtonOwner::shownButton ? 1 : 0;
+  }
+  if (m == SKM_CUSTOMBUTTON) ButtonOwner::custom.push_back(wp);
+  return DefWindowProcW(w, m, wp, lp);
+}
+
+inline const wchar_t* AskingWindowClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = AskingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"KqFrameAskingWindow";
+    RegisterClassW(&wc);
+    return L"KqFrameAskingWindow";
+  }();
+  return name;
+}
+
 inline const wchar_t* WindowClass() {
   static const wchar_t* name = [] {
     WNDCLASSW wc{};
@@ -90,9 +120,9 @@ inline const wchar_t* WindowClass() {
 class SkinnedWindow {
  public:
   SkinnedWindow(DWORD style, int clientW, int clientH, const wchar_t* caption, int x = 100,
-                int y = 100, DWORD exStyle = 0) {
+                int y = 100, DWORD exStyle = 0, const wchar_t* windowClass = nullptr) {
     Environment::Get();
-    hwnd_ = CreateWindowExW(exStyle, WindowClass(), caption, style, x, y, clientW, clientH, nullptr,
+    hwnd_ = CreateWindowExW(exStyle, windowClass ? windowClass : WindowClass(), caption, style, x, y, clientW, clientH, nullptr,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_);
