@@ -274,9 +274,11 @@ void TWScrollbar::Press(LPARAM l) {
     ThumbStart = g.thumb.start;
     ThumbEnd = g.thumb.end;
   }
-  if (Kind == 2) PressedPart = HitTest(p);
+  // The part under the press shows pressed at once (for window bars the scroll loop's first
+  // message comes only when the thumb moves).
+  PressedPart = HitTest(p);
   Pressing = true;
-  if (Kind == 2) Repaint();
+  Repaint();
   ReleaseCapture();
   const std::shared_ptr<bool> alive = alive_;
   // The system's scroll loop runs inside this call, until the button is released.
