@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "skin/controls/skin_buttons.h"
+#include "skin/controls/skin_checks.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_data.h"
 #include "skin/form/win_skin_form.h"
@@ -56,6 +57,15 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinBitButton(owner);
     case SkinnerKind::SpeedButton:
       return new TSkinSpeedButton(owner);
+    case SkinnerKind::CheckBox:
+      return new TSkinCheckBox(owner);
+    case SkinnerKind::RadioButton:
+      return new TSkinRadioButton(owner);
+    case SkinnerKind::ObjImageCheck: {
+      auto* s = new TSkinObjImage(owner);
+      s->Mode = 1;
+      return s;
+    }
     default:
       return nullptr;
   }
