@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "skin/controls/skin_buttons.h"
+#include "skin/controls/skin_checks.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_scrollbars.h"
 #include "skin/controls/skin_data.h"
@@ -63,6 +64,15 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinListView(owner);
     case SkinnerKind::ScControl:
       return new TSkinScControl(owner);
+    case SkinnerKind::CheckBox:
+      return new TSkinCheckBox(owner);
+    case SkinnerKind::RadioButton:
+      return new TSkinRadioButton(owner);
+    case SkinnerKind::ObjImageCheck: {
+      auto* s = new TSkinObjImage(owner);
+      s->Mode = 1;
+      return s;
+    }
     default:
       return nullptr;
   }

@@ -59,9 +59,12 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   // Tag 99 (DisableTag) and the label (no row) are not skinned.
   EXPECT_EQ(choices.count("btn_tagged"), 0u);
   EXPECT_EQ(choices.count("Label1"), 0u);
+  EXPECT_EQ(skinnerOf("ckb_autorun")->ClassName(), "TSkinCheckBox");
+  EXPECT_EQ(skinnerOf("Rb_ds")->ClassName(), "TSkinRadioButton");
+  EXPECT_EQ(skinnerOf("Rb_yc")->ClassName(), "TSkinRadioButton");
+  // The radio button inside the group box is found too.
+  EXPECT_EQ(skinnerOf("rb_inner")->ClassName(), "TSkinRadioButton");
   // Chosen by the rules; their skinners come with the other control skinners.
-  EXPECT_EQ(choices["ckb_autorun"].Kind, SkinnerKind::CheckBox);
-  EXPECT_EQ(choices["Rb_ds"].Kind, SkinnerKind::RadioButton);
   EXPECT_EQ(choices["edt_hour"].Kind, SkinnerKind::Edit);
   EXPECT_EQ(choices["edt_hour"].Mode, AttachMode::Window);
   EXPECT_EQ(choices["cb_task"].Kind, SkinnerKind::ComBox);
@@ -69,12 +72,11 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   EXPECT_EQ(choices["GroupBox1"].Kind, SkinnerKind::GroupBox);
   EXPECT_EQ(choices["GroupBox1"].Mode, AttachMode::ControlColour);
   EXPECT_EQ(choices["Panel1"].Kind, SkinnerKind::Box);
-  EXPECT_EQ(choices["rb_inner"].Kind, SkinnerKind::RadioButton);
-  for (const char* name : {"ckb_autorun", "edt_hour", "Panel1"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
+  for (const char* name : {"edt_hour", "Panel1"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
 
   // Every attached skinner is in the list once; a second discovery adds nothing.
   const size_t n = s.skinner->ControlSkinners.size();
-  EXPECT_EQ(n, 11u);
+  EXPECT_EQ(n, 15u);
   auto again = SkinFormControls(*s.skinner, *g);
   for (const TSkinChoice& c : again) EXPECT_EQ(c.Skinner, nullptr) << c.Control->Name;
   EXPECT_EQ(s.skinner->ControlSkinners.size(), n);
@@ -85,7 +87,7 @@ TEST_F(DiscoveryTest, TheFormSkinnersOwnDiscoveryAttachesThem) {
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
   SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
-  EXPECT_EQ(s.skinner->ControlSkinners.size(), 11u);
+  EXPECT_EQ(s.skinner->ControlSkinners.size(), 15u);
   PumpFor(100);
   EXPECT_EQ(FrameShown(g->btn_run->Handle()), 1);
   EXPECT_EQ(FrameShown(g->btn_stop->Handle()), 3);
@@ -217,7 +219,7 @@ HWND MakeDialog() {
 
 }  // namespace
 
-TEST_F(DiscoveryTest, ABareDialogsPushButtonIsSkinnedItsGroupBoxIsNot) {
+TEST_F(DiscoveryTest, ABareDialogsButtonsAreSkinnedItsGroupBoxIsNot) {
   HWND dlg = MakeDialog();
   ASSERT_TRUE(dlg);
   auto* host = app->CreateForm<TForm>();  // owns the skin data
@@ -234,7 +236,7 @@ TEST_F(DiscoveryTest, ABareDialogsPushButtonIsSkinnedItsGroupBoxIsNot) {
   EXPECT_EQ(byId[101].Skinner->Owner(), fs);
   EXPECT_EQ(byId.count(102), 0u);
   EXPECT_EQ(byId[103].Kind, SkinnerKind::RadioButton);
-  EXPECT_EQ(byId[103].Skinner, nullptr);
+  EXPECT_EQ(byId[103].Skinner->ClassName(), "TSkinRadioButton");
 
   // A real click reaches the dialog procedure as BN_CLICKED, once.
   SetForegroundWindow(dlg);
