@@ -207,7 +207,11 @@ ScrollPart TWScrollbar::HitTest(POINT p) const {
 
 void TWScrollbar::Paint(HDC dc) {
   Geometry g;
-  if (!ReadGeometry(g) || g.invisible) return;
+  if (!ReadGeometry(g) || g.invisible) {
+    // The bar went away without a frame repaint of the target: nothing to cover any more.
+    HideOverlay();
+    return;
+  }
   const TSkinData* skin = Skinner ? Skinner->SkinData : nullptr;
   if (!HasArrowImage()) return;
   RECT cr{};
@@ -337,8 +341,6 @@ LRESULT TWScrollbar::Message(UINT msg, WPARAM w, LPARAM l) {
       EndPaint(wnd_, &ps);
       return 0;
     }
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
   }
   return DefWindowProcW(wnd_, msg, w, l);
 }

@@ -436,6 +436,38 @@ TEST_F(ScrollSkinnerTest, SkinOnAndOffLeavesNoOverlayHandleOrSubclassingBehind) 
   EXPECT_EQ(lb->TopIndex(), 1);
 }
 
+TEST_F(ScrollSkinnerTest, TheOverlayFollowsTheBarAwayAndBackAndTheSkinSwitchingOffAndOn) {
+  TListBox* lb = NewListBox(40);
+  SkinAndShow();
+  TWScrollbar* v = SkinnerOf<TSkinScrollbar>(lb)->VertOverlay();
+  ASSERT_TRUE(IsWindowVisible(v->Window()));
+  // Few items: the list box drops its bar, the overlay goes with it.
+  lb->SetItems({L"甲", L"乙"});
+  PumpFor(100);
+  EXPECT_FALSE(IsWindowVisible(v->Window()));
+  for (int i = 0; i < 40; ++i) lb->AddItem(L"丙");
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(v->Window()));
+  RECT bar = BarOf(lb->Handle(), OBJID_VSCROLL), over = ScreenRectOf(v->Window());
+  EXPECT_TRUE(EqualRect(&bar, &over));
+
+  // Moved: the overlay moves along.
+  lb->SetBounds(60, 40, 160, 150);
+  PumpFor(100);
+  bar = BarOf(lb->Handle(), OBJID_VSCROLL);
+  over = ScreenRectOf(v->Window());
+  EXPECT_TRUE(EqualRect(&bar, &over));
+
+  // Switched off: the list box's own bar shows; on again: the overlay is back.
+  SendMessageW(lb->Handle(), SKM_SWITCHSKINNER, 0, 0);
+  PumpFor(50);
+  EXPECT_FALSE(IsWindowVisible(v->Window()));
+  EXPECT_NE(WindowFromPoint(POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2}), v->Window());
+  SendMessageW(lb->Handle(), SKM_SWITCHSKINNER, 1, 0);
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(v->Window()));
+}
+
 TEST_F(ScrollSkinnerTest, DestroyingTheControlTakesItsOverlaysAlong) {
   TListBox* lb = NewListBox(40);
   SkinAndShow();
