@@ -7,6 +7,7 @@
 #include "skin/controls/skin_buttons.h"
 #include "skin/controls/skin_checks.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_scrollbars.h"
 #include "skin/controls/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
@@ -58,6 +59,12 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinBitButton(owner);
     case SkinnerKind::SpeedButton:
       return new TSkinSpeedButton(owner);
+    case SkinnerKind::Scrollbar:
+      return new TSkinScrollbar(owner);
+    case SkinnerKind::ListView:
+      return new TSkinListView(owner);
+    case SkinnerKind::ScControl:
+      return new TSkinScControl(owner);
     case SkinnerKind::CheckBox:
       return new TSkinCheckBox(owner);
     case SkinnerKind::RadioButton:
@@ -101,7 +108,10 @@ void AttachSkinner(Walk& w, TControl* c, SkinnerKind kind, AttachMode mode) {
         if (auto* speed = dynamic_cast<TSkinSpeedButton*>(s)) speed->AttachToGraphic(&w.formSkinner, w.skin, canvas);
         break;
       case AttachMode::Scroll:
+        if (auto* sb = dynamic_cast<TSkinScrollbar*>(s)) sb->AttachScrollBars(c, w.skin, &w.formSkinner, canvas);
+        break;
       case AttachMode::Own:
+        if (auto* sc = dynamic_cast<TSkinScControl*>(s)) sc->AttachScControl(c, w.skin, &w.formSkinner, canvas);
         break;
     }
     if (s->Attached) {
