@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "skin/controls/skin_boxes.h"
 #include "skin/controls/skin_buttons.h"
 #include "skin/controls/skin_checks.h"
 #include "skin/controls/skin_control.h"
@@ -73,6 +74,16 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       s->Mode = 1;
       return s;
     }
+    case SkinnerKind::GroupBox:
+      return new TSkinGroupBox(owner);
+    case SkinnerKind::Box:
+      return new TSkinBox(owner);
+    case SkinnerKind::BoxH:
+      return new TSkinBoxH(owner);
+    case SkinnerKind::Sizer:
+      return new TSkinSizer(owner);
+    case SkinnerKind::StatusBar:
+      return new TSkinStatusBar(owner);
     default:
       return nullptr;
   }

@@ -65,6 +65,23 @@ int TSkinCheckBox::StateFrame(int frameCount) const {
   return kq::skin::CheckBoxFrame(s, frameCount);
 }
 
+void TSkinCheckBox::FillColumn(HDC dc, const RECT& column) {
+  HWND parent = Handle ? GetParent(Handle) : nullptr;
+  if (!Control && parent) {
+    // A bare window's parent is no program control with a Color: the column gets the brush
+    // the parent gives the button for its own background, so it matches what is around it.
+    const int saved = SaveDC(dc);
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Handle)));
+    RestoreDC(dc, saved);
+    if (brush) {
+      FillRect(dc, &column, brush);
+      return;
+    }
+  }
+  FillParentColor(dc, column);
+}
+
 void TSkinCheckBox::DrawSkin(HDC dc, const RECT& rect) {
   if (!SkinData) return;
   const kq::Bitmap& image = Image();
@@ -81,7 +98,7 @@ void TSkinCheckBox::DrawSkin(HDC dc, const RECT& rect) {
       kq::skin::PlaceCheckCell(kq::Rect{rect.left, rect.top, rect.right, rect.bottom}, cellW, cellH,
                                (style & BS_LEFTTEXT) != 0, Radio());
   const RECT column{place.column.left, place.column.top, place.column.right, place.column.bottom};
-  FillParentColor(dc, column);
+  FillColumn(dc, column);
 
   kq::Bitmap cell(cellW, cellH);
   kq::CopyPixels(cell, 0, 0, image, kq::Rect{(frame - 1) * cellW, 0, frame * cellW, cellH});

@@ -9,10 +9,11 @@
 // The first two let the control paint itself (text, focus rectangle) and then paint the
 // cell of the skin's check or radio image for the control's state over the box column: the
 // column (16 pixels at the left, or 18 at the right for BS_LEFTTEXT) is filled with the
-// parent's colour first, the cell is drawn keyed on magenta. Frame choice and placement are
-// the portable rules of core/check_rules.h. A state whose frame lies past the image (a
-// disabled check box grayed through its "State") shows the image's last frame, never pixels
-// from outside the image.
+// parent's colour first (for a bare window: the brush its parent gives it for its
+// background), the cell is drawn keyed on magenta. Frame choice and placement are the
+// portable rules of core/check_rules.h. A state whose frame lies past the image (a disabled
+// check box grayed through its "State") shows the image's last frame, never pixels from
+// outside the image.
 #pragma once
 
 #include "skin/controls/skin_control.h"
@@ -36,6 +37,8 @@ class TSkinCheckBox : public TSkinControl {
   virtual const kq::Bitmap& Image() const;
   virtual int ImageFrames() const;
   virtual bool Radio() const { return false; }
+  // Fills the box column with the colour of what lies around the control.
+  void FillColumn(HDC dc, const RECT& column);
 
   int last_frame_ = 0;
 };

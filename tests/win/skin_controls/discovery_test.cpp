@@ -43,7 +43,8 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   auto* g = app->CreateForm<TGalleryForm>();
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
-  auto choices = ByName(SkinFormControls(*s.skinner, *g));
+  const std::vector<TSkinChoice> all = SkinFormControls(*s.skinner, *g);
+  auto choices = ByName(all);
 
   auto skinnerOf = [&](const char* name) -> TSkinControl* {
     auto it = choices.find(name);
@@ -69,14 +70,24 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   EXPECT_EQ(choices["edt_hour"].Mode, AttachMode::Window);
   EXPECT_EQ(choices["cb_task"].Kind, SkinnerKind::ComBox);
   EXPECT_EQ(choices["tp_rq"].Kind, SkinnerKind::ComBox);
-  EXPECT_EQ(choices["GroupBox1"].Kind, SkinnerKind::GroupBox);
+  EXPECT_EQ(skinnerOf("GroupBox1")->ClassName(), "TSkinGroupBox");
   EXPECT_EQ(choices["GroupBox1"].Mode, AttachMode::ControlColour);
-  EXPECT_EQ(choices["Panel1"].Kind, SkinnerKind::Box);
-  for (const char* name : {"edt_hour", "Panel1"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
+  EXPECT_EQ(skinnerOf("Panel1")->ClassName(), "TSkinBox");
+  EXPECT_EQ(skinnerOf("ckb_left")->ClassName(), "TSkinCheckBox");
+  EXPECT_EQ(skinnerOf("RadioGroup1")->ClassName(), "TSkinGroupBox");
+  EXPECT_EQ(skinnerOf("StatusBar1")->ClassName(), "TSkinStatusBar");
+  EXPECT_FALSE(g->StatusBar1->SizeGrip());
+  for (int i = 0; i < g->RadioGroup1->ButtonCount(); ++i) {
+    bool found = false;
+    for (const TSkinChoice& c : all)
+      found = found || (c.Control == g->RadioGroup1->Button(i) && c.Skinner && c.Skinner->ClassName() == "TSkinRadioButton");
+    EXPECT_TRUE(found) << i;
+  }
+  for (const char* name : {"edt_hour"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
 
   // Every attached skinner is in the list once; a second discovery adds nothing.
   const size_t n = s.skinner->ControlSkinners.size();
-  EXPECT_EQ(n, 15u);
+  EXPECT_EQ(n, 23u);
   auto again = SkinFormControls(*s.skinner, *g);
   for (const TSkinChoice& c : again) EXPECT_EQ(c.Skinner, nullptr) << c.Control->Name;
   EXPECT_EQ(s.skinner->ControlSkinners.size(), n);
@@ -87,7 +98,7 @@ TEST_F(DiscoveryTest, TheFormSkinnersOwnDiscoveryAttachesThem) {
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
   SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
-  EXPECT_EQ(s.skinner->ControlSkinners.size(), 15u);
+  EXPECT_EQ(s.skinner->ControlSkinners.size(), 23u);
   PumpFor(100);
   EXPECT_EQ(FrameShown(g->btn_run->Handle()), 1);
   EXPECT_EQ(FrameShown(g->btn_stop->Handle()), 3);

@@ -420,3 +420,45 @@ TEST_F(CheckSkinnerTest, ADialogsCheckBoxesAndRadioButtonsAreSkinned) {
   EXPECT_EQ(BareCell(GetDlgItem(dlg, 201), false), 0);
   DestroyWindow(dlg);
 }
+
+namespace {
+
+constexpr COLORREF kDialogGreen = RGB(0x30, 0xA0, 0x60);
+
+// A dialog that paints itself and its static-coloured controls green.
+INT_PTR CALLBACK GreenDialogProc(HWND, UINT msg, WPARAM, LPARAM) {
+  static HBRUSH green = CreateSolidBrush(kDialogGreen);  // lives as long as the program
+  if (msg == WM_INITDIALOG) return TRUE;
+  if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORDLG) return reinterpret_cast<INT_PTR>(green);
+  return FALSE;
+}
+
+}  // namespace
+
+TEST_F(CheckSkinnerTest, ABareCheckBoxsColumnTakesTheBrushItsParentGivesIt) {
+  DialogTemplate t(L"绿色", 160, 60, WS_POPUP | WS_CAPTION | WS_VISIBLE);
+  t.Button(BS_AUTOCHECKBOX, 10, 8, 120, 12, 201, L"每天");
+  t.Button(BS_AUTORADIOBUTTON | BS_LEFTTEXT, 10, 24, 120, 12, 202, L"定时：");
+  HWND dlg = t.Create(nullptr, GreenDialogProc);
+  ASSERT_TRUE(dlg);
+  CheckDlgButton(dlg, 201, BST_CHECKED);
+  HWND check = GetDlgItem(dlg, 201), radio = GetDlgItem(dlg, 202);
+  auto* sc = new TSkinCheckBox(nullptr);
+  sc->AttachToWindow(check, s.skin, nullptr, nullptr);
+  auto* sr = new TSkinRadioButton(nullptr);
+  sr->AttachToWindow(radio, s.skin, nullptr, nullptr);
+  SetForegroundWindow(dlg);
+  PumpFor(120);
+  EXPECT_EQ(BareCell(check, false), 2);
+  EXPECT_EQ(PixelOf(check, 0, 1), kDialogGreen);
+  EXPECT_EQ(PixelOf(check, 15, 1), kDialogGreen);
+  RECT r;
+  GetClientRect(check, &r);
+  EXPECT_EQ(PixelOf(check, 1, (r.bottom - kCheckCell) / 2), kDialogGreen);  // keyed corner
+  GetClientRect(radio, &r);
+  EXPECT_EQ(PixelOf(radio, r.right - 18, 1), kDialogGreen);
+  EXPECT_EQ(CellAt(radio, r.right - 1 - kCheckCell, (r.bottom - kCheckCell) / 2), 1);
+  delete sc;
+  delete sr;
+  DestroyWindow(dlg);
+}
