@@ -264,6 +264,9 @@ void TWScrollbar::Paint(HDC dc) {
 }
 
 void TWScrollbar::Press(LPARAM l) {
+  // A disabled window takes no mouse input, so its bars do not scroll either (the press sent
+  // below would reach it all the same).
+  if (!Target || !IsWindowEnabled(Target)) return;
   const POINT p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
   POINT screen = p;
   if (Kind != 2) {

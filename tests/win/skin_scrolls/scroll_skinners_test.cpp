@@ -261,6 +261,38 @@ TEST_F(ScrollSkinnerTest, ADisabledScrollBarShowsTheDisabledTrackAndNoThumb) {
   }
 }
 
+TEST_F(ScrollSkinnerTest, ClickingTheBarsOfDisabledControlsScrollsNothing) {
+  TListBox* lb = NewListBox(40);
+  auto* sb = new TScrollBar(form);
+  sb->SetParent(form);
+  sb->SetBounds(20, 200, 240, GetSystemMetrics(SM_CYHSCROLL));
+  sb->SetParams(0, 0, 50);
+  SkinAndShow();
+  lb->SetEnabled(false);
+  sb->SetEnabled(false);
+  PumpFor(50);
+  TWScrollbar* v = SkinnerOf<TSkinScrollbar>(lb)->VertOverlay();
+  TWScrollbar* c = SkinnerOf<TSkinScControl>(sb)->Overlay();
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const POINT down = OverlayPoint(v, a / 2, v->Length - a / 2);
+  const POINT right = OverlayPoint(c, c->Length - a / 2, a / 2);
+  MouseScript script([&] {
+    for (POINT p : {down, right}) {
+      MoveMouse(p.x, p.y);
+      Sleep(40);
+      MouseButton(true);
+      Sleep(60);
+      MouseButton(false);
+      Sleep(40);
+    }
+  });
+  ASSERT_TRUE(script.Run());
+  PumpFor(50);
+  EXPECT_EQ(lb->TopIndex(), 0);
+  EXPECT_EQ(sb->Position(), 0);
+  EXPECT_EQ(ScreenPixel(down), ArrowColour(13));
+}
+
 TEST_F(ScrollSkinnerTest, HidingTheControlHidesItsOverlaysAtOnce) {
   TListBox* lb = NewListBox(40);
   auto* sb = new TScrollBar(form);
