@@ -556,7 +556,8 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
   const kq::TDataSkinObject& obj = *SkinData->Headerbar;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  Enabled = IsWindowEnabled(Handle) != FALSE;
+  // A disabled list view leaves its header enabled, but it takes no input either.
+  Enabled = IsWindowEnabled(Handle) && (!GetParent(Handle) || IsWindowEnabled(GetParent(Handle)));
   const int frames = obj.FrameCount > 0 ? obj.FrameCount : 5;
   const auto blend = obj.Trans == 1 ? kq::Blend::Keyed : kq::Blend::Opaque;
   const auto centre = obj.Tile ? kq::Centre::Tile : kq::Centre::Stretch;
@@ -636,6 +637,13 @@ void TSkinListView::AttachScrollBars(TControl* control, TSkinData* skinData, TWi
     delete header_;
     header_ = nullptr;
   }
+}
+
+void TSkinListView::AfterMessage(TMessage& m) {
+  TSkinScrollbar::AfterMessage(m);
+  // The header shows its list view's state.
+  if ((m.Msg == WM_ENABLE || m.Msg == CM_ENABLEDCHANGED) && header_ && header_->Handle)
+    InvalidateRect(header_->Handle, nullptr, FALSE);
 }
 
 void TSkinListView::Notification(TComponent* component, TOperation op) {

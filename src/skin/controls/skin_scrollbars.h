@@ -155,6 +155,7 @@ class TSkinListView : public TSkinScrollbar {
   explicit TSkinListView(TComponent* owner);
   void AttachScrollBars(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner,
                         TCanvas* canvas) override;
+  void AfterMessage(TMessage& m) override;
   TSkinHeader* Header() const { return header_; }
 
  protected:

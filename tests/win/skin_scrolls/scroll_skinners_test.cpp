@@ -122,6 +122,7 @@ TEST_F(ScrollSkinnerTest, BothBarsGetOverlaysAndTheCornerSquareBetweenThemIsFill
   EXPECT_EQ(ScreenPixel(corner), skintest::kFace);
   // A repaint of the frame alone (the system draws its own corner) keeps the skin's.
   RedrawWindow(lb->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
+  PumpFor(50);  // Wine puts window surfaces on the screen a moment later
   EXPECT_EQ(ScreenPixel(corner), skintest::kFace);
 }
 
@@ -253,6 +254,7 @@ TEST_F(ScrollSkinnerTest, ADisabledScrollBarShowsTheDisabledTrackAndNoThumb) {
   const int a = GetSystemMetrics(SM_CXHSCROLL);
   for (TWScrollbar* o : {lsk->VertOverlay(), ssk->Overlay()}) {
     o->Repaint();
+    PumpFor(50);
     EXPECT_FALSE(o->LastPaint.enabled);
     EXPECT_EQ(o->LastPaint.layout.trackFrame, 3);
     EXPECT_TRUE(o->LastPaint.layout.thumb.IsEmpty());
@@ -291,6 +293,18 @@ TEST_F(ScrollSkinnerTest, ClickingTheBarsOfDisabledControlsScrollsNothing) {
   EXPECT_EQ(lb->TopIndex(), 0);
   EXPECT_EQ(sb->Position(), 0);
   EXPECT_EQ(ScreenPixel(down), ArrowColour(13));
+}
+
+TEST_F(ScrollSkinnerTest, AControlHiddenWhenSkinnedShowsItsOverlaysOnlyOnceShown) {
+  TListBox* lb = NewListBox(40);
+  lb->SetVisible(false);
+  SkinAndShow();
+  TWScrollbar* v = SkinnerOf<TSkinScrollbar>(lb)->VertOverlay();
+  ASSERT_NE(v->Window(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(v->Window()));
+  lb->SetVisible(true);
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(v->Window()));
 }
 
 TEST_F(ScrollSkinnerTest, HidingTheControlHidesItsOverlaysAtOnce) {
@@ -375,6 +389,7 @@ TEST_F(ScrollSkinnerTest, AListViewGetsItsBarsAndASkinnedHeader) {
   SendMessageW(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
   POINT p{item.left + 3, item.top + 2};
   ClientToScreen(header, &p);
+  PumpFor(50);
   EXPECT_EQ(ScreenPixel(p), HeaderColour(1));
 
   // The item under the mouse is hot.
@@ -384,8 +399,28 @@ TEST_F(ScrollSkinnerTest, AListViewGetsItsBarsAndASkinnedHeader) {
   PumpFor(50);
   EXPECT_EQ(sk->Header()->LastFrames[0], 4);
   EXPECT_EQ(sk->Header()->LastFrames[1], 1);
+  PumpFor(50);
   EXPECT_EQ(ScreenPixel(p), HeaderColour(4));
+
+  // Pressed while the button is down on it, hot again after.
+  MouseButton(true);
+  PumpFor(80);
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(sk->Header()->LastFrames[0], 2);
+  PumpFor(50);  // Wine puts window surfaces on the screen a moment later
+  EXPECT_EQ(ScreenPixel(p), HeaderColour(2));
+  MouseButton(false);
+  PumpFor(80);
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(sk->Header()->LastFrames[0], 4);
+
+  // A disabled list view shows its header disabled.
   MoveMouse(5, 5);
+  PumpFor(50);
+  lv->SetEnabled(false);
+  PumpFor(50);
+  EXPECT_EQ(sk->Header()->LastFrames[0], 3);
+  EXPECT_EQ(sk->Header()->LastFrames[1], 3);
 }
 
 TEST_F(ScrollSkinnerTest, ABareWindowsBarsGetOverlaysAndItsProcedureBack) {
