@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "skin/controls/skin_bars.h"
 #include "skin/controls/skin_buttons.h"
+#include "skin/controls/skin_edits.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_data.h"
 #include "skin/form/win_skin_form.h"
@@ -56,6 +58,16 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinBitButton(owner);
     case SkinnerKind::SpeedButton:
       return new TSkinSpeedButton(owner);
+    case SkinnerKind::Edit:
+      return new TSkinEdit(owner);
+    case SkinnerKind::ComBox:
+      return new TSkinComBox(owner);
+    case SkinnerKind::TrackBar:
+      return new TSkinTrackBar(owner);
+    case SkinnerKind::UpDown:
+      return new TSkinUpDown(owner);
+    case SkinnerKind::Progress:
+      return new TSkinProgress(owner);
     default:
       return nullptr;
   }
@@ -201,6 +213,12 @@ std::string ClassNameOf(HWND wnd) {
 }
 
 }  // namespace
+
+// The skinner of a simple combo box's always-visible list: its scroll bars.
+TSkinControl* MakeListScrollSkinner(TComponent* owner) {
+  (void)owner;
+  return nullptr;
+}
 
 kq::skin::ControlDescriptor DescribeControl(TControl* c) {
   ControlDescriptor d;
