@@ -70,11 +70,14 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   EXPECT_EQ(choices["GroupBox1"].Mode, AttachMode::ControlColour);
   EXPECT_EQ(choices["Panel1"].Kind, SkinnerKind::Box);
   EXPECT_EQ(choices["rb_inner"].Kind, SkinnerKind::RadioButton);
-  for (const char* name : {"ckb_autorun", "edt_hour", "Panel1"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
+  for (const char* name : {"ckb_autorun", "Panel1"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
+  EXPECT_EQ(skinnerOf("edt_hour")->ClassName(), "TSkinEdit");
+  EXPECT_EQ(skinnerOf("cb_task")->ClassName(), "TSkinComBox");
+  EXPECT_EQ(skinnerOf("tp_rq")->ClassName(), "TSkinComBox");
 
   // Every attached skinner is in the list once; a second discovery adds nothing.
   const size_t n = s.skinner->ControlSkinners.size();
-  EXPECT_EQ(n, 11u);
+  EXPECT_EQ(n, 14u);
   auto again = SkinFormControls(*s.skinner, *g);
   for (const TSkinChoice& c : again) EXPECT_EQ(c.Skinner, nullptr) << c.Control->Name;
   EXPECT_EQ(s.skinner->ControlSkinners.size(), n);
@@ -85,7 +88,7 @@ TEST_F(DiscoveryTest, TheFormSkinnersOwnDiscoveryAttachesThem) {
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
   SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
-  EXPECT_EQ(s.skinner->ControlSkinners.size(), 11u);
+  EXPECT_EQ(s.skinner->ControlSkinners.size(), 14u);
   PumpFor(100);
   EXPECT_EQ(FrameShown(g->btn_run->Handle()), 1);
   EXPECT_EQ(FrameShown(g->btn_stop->Handle()), 3);
