@@ -7,6 +7,7 @@
 
 #include "skin/controls/skin_bars.h"
 #include "skin/controls/skin_edits.h"
+#include "skin/controls/skin_scrollbars.h"
 #include "ui/comctrls.h"
 #include "ui/handles.h"
 #include "ui/ranges.h"
@@ -161,7 +162,7 @@ TEST_F(EditsTest, ADropDownListHasNoEditToSubclassAndALeftScrollBarComboGetsTheM
   EXPECT_EQ(WindowPixel(leftie->Handle(), size.cx / 2, 0), RGB(0x12, 0x34, 0x56));
 }
 
-TEST_F(EditsTest, ASimpleCombosListIsLeftToTheScrollBarSkinnerAndItsEditIsNotSubclassed) {
+TEST_F(EditsTest, ASimpleCombosListGetsSkinnedScrollBarsAndItsEditIsNotSubclassed) {
   auto* simple = Add<TComboBox>(20, 100, 160, 90);
   simple->SetStyle(csSimple);
   simple->SetItems({L"一", L"二", L"三", L"四", L"五", L"六", L"七", L"八", L"九", L"十"});
@@ -169,6 +170,17 @@ TEST_F(EditsTest, ASimpleCombosListIsLeftToTheScrollBarSkinnerAndItsEditIsNotSub
   auto* skinner = SkinnerOf<TSkinComBox>(simple);
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->EditWindow(), nullptr);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(simple->Handle(), &info));
+  auto* bars = dynamic_cast<TSkinScrollbarH*>(skinner->ListSkinner());
+  ASSERT_NE(bars, nullptr);
+  EXPECT_EQ(bars->Handle, info.hwndList);
+  // Ten items in a short list: the vertical bar is there and carries an overlay that shows.
+  ASSERT_NE(bars->VertOverlay(), nullptr);
+  PumpFor(100);
+  EXPECT_TRUE(bars->VertOverlay()->Shown);
+  EXPECT_TRUE(IsWindowVisible(bars->VertOverlay()->Window()));
   // Nothing is drawn over a simple combo box (its button is invisible).
   simple->Repaint();
   PumpFor(50);
