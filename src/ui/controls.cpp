@@ -668,6 +668,12 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_CTLCOLORSTATIC:
       if (Reflect(m)) return;
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // A scroll-bar control's scrolling (lParam its window) goes to the control; the
+      // window's own bars (lParam 0) stay here.
+      if (m.LParam && Reflect(m)) return;
+      break;
     case WM_KILLFOCUS:
       KillFocus(m);
       break;

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "skin/controls/skin_boxes.h"
 #include "skin/controls/skin_buttons.h"
+#include "skin/controls/skin_checks.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_scrollbars.h"
 #include "skin/controls/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
@@ -56,6 +59,31 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinBitButton(owner);
     case SkinnerKind::SpeedButton:
       return new TSkinSpeedButton(owner);
+    case SkinnerKind::Scrollbar:
+      return new TSkinScrollbar(owner);
+    case SkinnerKind::ListView:
+      return new TSkinListView(owner);
+    case SkinnerKind::ScControl:
+      return new TSkinScControl(owner);
+    case SkinnerKind::CheckBox:
+      return new TSkinCheckBox(owner);
+    case SkinnerKind::RadioButton:
+      return new TSkinRadioButton(owner);
+    case SkinnerKind::ObjImageCheck: {
+      auto* s = new TSkinObjImage(owner);
+      s->Mode = 1;
+      return s;
+    }
+    case SkinnerKind::GroupBox:
+      return new TSkinGroupBox(owner);
+    case SkinnerKind::Box:
+      return new TSkinBox(owner);
+    case SkinnerKind::BoxH:
+      return new TSkinBoxH(owner);
+    case SkinnerKind::Sizer:
+      return new TSkinSizer(owner);
+    case SkinnerKind::StatusBar:
+      return new TSkinStatusBar(owner);
     default:
       return nullptr;
   }
@@ -80,7 +108,10 @@ void AttachSkinner(Walk& w, TControl* c, SkinnerKind kind, AttachMode mode) {
         if (auto* speed = dynamic_cast<TSkinSpeedButton*>(s)) speed->AttachToGraphic(&w.formSkinner, w.skin, canvas);
         break;
       case AttachMode::Scroll:
+        if (auto* sb = dynamic_cast<TSkinScrollbar*>(s)) sb->AttachScrollBars(c, w.skin, &w.formSkinner, canvas);
+        break;
       case AttachMode::Own:
+        if (auto* sc = dynamic_cast<TSkinScControl*>(s)) sc->AttachScControl(c, w.skin, &w.formSkinner, canvas);
         break;
     }
     if (s->Attached) {

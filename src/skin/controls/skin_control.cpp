@@ -97,10 +97,7 @@ void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinDat
   Focused = Handle && GetFocus() == Handle;
   Enabled = Handle ? !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED) : control->Enabled();
   Caption = Handle ? WindowTextOf(Handle) : control->Caption();
-  if (UseSkinColor) {
-    SavedColor = control->Color();
-    control->SetColor(FaceColour());
-  }
+  if (UseSkinColor) TakeSkinColour();
   control->Invalidate();
   Attached = true;
   Phase = 1;
@@ -123,8 +120,18 @@ void TSkinControl::AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm
   Phase = 1;
 }
 
+void TSkinControl::TakeSkinColour() {
+  if (!Control) return;
+  SavedColor = Control->Color();
+  SavedParentColor = Control->ParentColor();
+  Control->SetColor(FaceColour());
+}
+
 void TSkinControl::Detach() {
-  if (UseSkinColor && Control) Control->SetColor(SavedColor);
+  if (!UseSkinColor || !Control) return;
+  Control->SetColor(SavedColor);
+  // A control that followed its parent's colour follows it again.
+  if (SavedParentColor) Control->SetParentColor(true);
 }
 
 void TSkinControl::SkinChanged() {

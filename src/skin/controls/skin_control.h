@@ -107,6 +107,7 @@ class TSkinControl : public TComponent, private SubclassTarget {
   TControl* GraphicControl = nullptr;  // a skinned window-less control, or none
   bool UseSkinColor = false;
   TColor SavedColor = 0;
+  bool SavedParentColor = false;  // the control took its parent's colour before attach
   bool Attached = false;
   int Phase = 0;  // 1 attached; 6 once the window has been destroyed
   TWinSkinForm* FormSkinner = nullptr;
@@ -127,6 +128,9 @@ class TSkinControl : public TComponent, private SubclassTarget {
   void HookWindowProc(TControl* control);
   // Gives it back, unless the control is going away.
   void UnhookWindowProc();
+  // Keeps the control's colour (and whether it followed its parent's) and gives it the face
+  // colour; Detach gives both back.
+  void TakeSkinColour();
 
  private:
   LRESULT SubclassedProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) override;

@@ -43,7 +43,8 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   auto* g = app->CreateForm<TGalleryForm>();
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
-  auto choices = ByName(SkinFormControls(*s.skinner, *g));
+  const std::vector<TSkinChoice> all = SkinFormControls(*s.skinner, *g);
+  auto choices = ByName(all);
 
   auto skinnerOf = [&](const char* name) -> TSkinControl* {
     auto it = choices.find(name);
@@ -59,22 +60,34 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
   // Tag 99 (DisableTag) and the label (no row) are not skinned.
   EXPECT_EQ(choices.count("btn_tagged"), 0u);
   EXPECT_EQ(choices.count("Label1"), 0u);
+  EXPECT_EQ(skinnerOf("ckb_autorun")->ClassName(), "TSkinCheckBox");
+  EXPECT_EQ(skinnerOf("Rb_ds")->ClassName(), "TSkinRadioButton");
+  EXPECT_EQ(skinnerOf("Rb_yc")->ClassName(), "TSkinRadioButton");
+  // The radio button inside the group box is found too.
+  EXPECT_EQ(skinnerOf("rb_inner")->ClassName(), "TSkinRadioButton");
   // Chosen by the rules; their skinners come with the other control skinners.
-  EXPECT_EQ(choices["ckb_autorun"].Kind, SkinnerKind::CheckBox);
-  EXPECT_EQ(choices["Rb_ds"].Kind, SkinnerKind::RadioButton);
   EXPECT_EQ(choices["edt_hour"].Kind, SkinnerKind::Edit);
   EXPECT_EQ(choices["edt_hour"].Mode, AttachMode::Window);
   EXPECT_EQ(choices["cb_task"].Kind, SkinnerKind::ComBox);
   EXPECT_EQ(choices["tp_rq"].Kind, SkinnerKind::ComBox);
-  EXPECT_EQ(choices["GroupBox1"].Kind, SkinnerKind::GroupBox);
+  EXPECT_EQ(skinnerOf("GroupBox1")->ClassName(), "TSkinGroupBox");
   EXPECT_EQ(choices["GroupBox1"].Mode, AttachMode::ControlColour);
-  EXPECT_EQ(choices["Panel1"].Kind, SkinnerKind::Box);
-  EXPECT_EQ(choices["rb_inner"].Kind, SkinnerKind::RadioButton);
-  for (const char* name : {"ckb_autorun", "edt_hour", "Panel1"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
+  EXPECT_EQ(skinnerOf("Panel1")->ClassName(), "TSkinBox");
+  EXPECT_EQ(skinnerOf("ckb_left")->ClassName(), "TSkinCheckBox");
+  EXPECT_EQ(skinnerOf("RadioGroup1")->ClassName(), "TSkinGroupBox");
+  EXPECT_EQ(skinnerOf("StatusBar1")->ClassName(), "TSkinStatusBar");
+  EXPECT_FALSE(g->StatusBar1->SizeGrip());
+  for (int i = 0; i < g->RadioGroup1->ButtonCount(); ++i) {
+    bool found = false;
+    for (const TSkinChoice& c : all)
+      found = found || (c.Control == g->RadioGroup1->Button(i) && c.Skinner && c.Skinner->ClassName() == "TSkinRadioButton");
+    EXPECT_TRUE(found) << i;
+  }
+  for (const char* name : {"edt_hour"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
 
   // Every attached skinner is in the list once; a second discovery adds nothing.
   const size_t n = s.skinner->ControlSkinners.size();
-  EXPECT_EQ(n, 11u);
+  EXPECT_EQ(n, 23u);
   auto again = SkinFormControls(*s.skinner, *g);
   for (const TSkinChoice& c : again) EXPECT_EQ(c.Skinner, nullptr) << c.Control->Name;
   EXPECT_EQ(s.skinner->ControlSkinners.size(), n);
@@ -85,7 +98,7 @@ TEST_F(DiscoveryTest, TheFormSkinnersOwnDiscoveryAttachesThem) {
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
   SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
-  EXPECT_EQ(s.skinner->ControlSkinners.size(), 11u);
+  EXPECT_EQ(s.skinner->ControlSkinners.size(), 23u);
   PumpFor(100);
   EXPECT_EQ(FrameShown(g->btn_run->Handle()), 1);
   EXPECT_EQ(FrameShown(g->btn_stop->Handle()), 3);
@@ -217,7 +230,7 @@ HWND MakeDialog() {
 
 }  // namespace
 
-TEST_F(DiscoveryTest, ABareDialogsPushButtonIsSkinnedItsGroupBoxIsNot) {
+TEST_F(DiscoveryTest, ABareDialogsButtonsAreSkinnedItsGroupBoxIsNot) {
   HWND dlg = MakeDialog();
   ASSERT_TRUE(dlg);
   auto* host = app->CreateForm<TForm>();  // owns the skin data
@@ -234,7 +247,7 @@ TEST_F(DiscoveryTest, ABareDialogsPushButtonIsSkinnedItsGroupBoxIsNot) {
   EXPECT_EQ(byId[101].Skinner->Owner(), fs);
   EXPECT_EQ(byId.count(102), 0u);
   EXPECT_EQ(byId[103].Kind, SkinnerKind::RadioButton);
-  EXPECT_EQ(byId[103].Skinner, nullptr);
+  EXPECT_EQ(byId[103].Skinner->ClassName(), "TSkinRadioButton");
 
   // A real click reaches the dialog procedure as BN_CLICKED, once.
   SetForegroundWindow(dlg);

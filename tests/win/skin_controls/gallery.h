@@ -7,6 +7,8 @@
 #include "ui/comctrls.h"
 #include "ui/extctrls.h"
 #include "ui/forms.h"
+#include "ui/radiogroup.h"
+#include "ui/statusbar.h"
 #include "ui/stdctrls.h"
 
 namespace skintest {
@@ -56,6 +58,9 @@ class TGalleryForm : public TForm {
   TPanel* Panel1;
   TButton* btn_inpanel;
   TButton* btn_tagged;  // Tag 99: never skinned
+  TCheckBox* ckb_left;  // text on the left (BS_LEFTTEXT), checked
+  TRadioGroup* RadioGroup1;
+  TStatusBar* StatusBar1;  // three panels: lowered, no bevel, raised
 
   explicit TGalleryForm(TComponent* owner) : TForm(owner) {
     BeginLoading();
@@ -133,6 +138,22 @@ class TGalleryForm : public TForm {
 
     btn_tagged = Button("btn_tagged", L"不换肤", 440, 300);
     btn_tagged->Tag = 99;
+
+    ckb_left = new TCheckBox(this);
+    Place(ckb_left, "ckb_left", 16, 280, 160, 17);
+    ckb_left->SetAlignment(taLeftJustify);
+    ckb_left->SetCaption(L"文字在左");
+    ckb_left->SetChecked(true);
+    RadioGroup1 = new TRadioGroup(this);
+    Place(RadioGroup1, "RadioGroup1", 436, 132, 140, 100);
+    RadioGroup1->SetCaption(L"任务");
+    RadioGroup1->SetItems({L"关闭", L"注销", L"重启"});
+    RadioGroup1->SetItemIndex(0);
+    StatusBar1 = new TStatusBar(this);
+    Place(StatusBar1, "StatusBar1", 0, 342, 594, 20);
+    StatusBar1->AddPanel(L"就绪", 200);
+    StatusBar1->AddPanel(L"无边", 150)->SetBevel(pbNone);
+    StatusBar1->AddPanel(L"凸起", 100)->SetBevel(pbRaised);
     SetActiveControl(edt_hour);
     EndLoading();
   }

@@ -17,13 +17,14 @@
 #include "win/app/app_fixture.h"
 #include "win/skin_controls/gallery.h"
 #include "win/skin_controls/test_skin.h"
+#include "win/skin_controls2/cells.h"
 
 using namespace uitest;
 
 namespace {
 
 // default.skn, packed by the build beside the test program.
-bool LoadDefaultSkin(TSkinData& skin) {
+std::vector<std::uint8_t> DefaultSkinBytes() {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring file(path);
@@ -33,7 +34,11 @@ bool LoadDefaultSkin(TSkinData& skin) {
     // Wine maps the Unix path too.
     in.open(kq::ui::Narrow(file.substr(file.find(L'\\') == std::wstring::npos ? 0 : 2)), std::ios::binary);
   }
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool LoadDefaultSkin(TSkinData& skin) {
+  const std::vector<std::uint8_t> bytes = DefaultSkinBytes();
   if (bytes.empty()) return false;
   if (!kq::LoadSkinModel(skin, bytes, GetSystemMetrics(SM_CXHSCROLL))) return false;
   skin.SkinControls.Exclude(xcMainMenu);  // the frame is the form skinner's
@@ -125,4 +130,44 @@ TEST_F(Screens, MainWindowIdleAndCounting) {
   }
   Shoot(m->Handle(), "main_counting.bmp");
   m->btn_stopClick();
+}
+
+TEST_F(Screens, Win32DialogWithCheckBoxesAndRadioButtons) {
+  MoveMouse(5, 5);
+  skintest::DialogTemplate t(L"对话框", 220, 130, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+  t.Button(BS_AUTOCHECKBOX | WS_TABSTOP, 10, 8, 120, 12, 201, L"每天");
+  t.Button(BS_AUTO3STATE | WS_TABSTOP, 10, 24, 120, 12, 202, L"开机时自动运行本程序");
+  t.Button(BS_AUTOCHECKBOX | BS_LEFTTEXT | WS_TABSTOP | WS_DISABLED, 10, 40, 120, 12, 203, L"文字在左");
+  t.Button(BS_GROUPBOX, 8, 56, 150, 44, 204, L"任务设置");
+  t.Button(BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 16, 68, 80, 12, 205, L"定时：");
+  t.Button(BS_AUTORADIOBUTTON, 16, 82, 80, 12, 206, L"延迟：");
+  t.Button(BS_DEFPUSHBUTTON | WS_TABSTOP, 160, 108, 50, 14, IDOK, L"确定");
+  HWND dlg = t.Create(nullptr, skintest::PlainDialogProc);
+  ASSERT_TRUE(dlg);
+  CheckDlgButton(dlg, 201, BST_CHECKED);
+  CheckDlgButton(dlg, 202, BST_INDETERMINATE);
+  CheckDlgButton(dlg, 203, BST_CHECKED);
+  CheckDlgButton(dlg, 205, BST_CHECKED);
+  auto* host = app->CreateForm<TForm>();  // owns the skin
+  auto* skin = new TSkinData(host);
+  // Loaded as the program loads its stored skin, so that the painters' face brush is there.
+  std::vector<std::uint8_t> bytes = DefaultSkinBytes();
+  ASSERT_FALSE(bytes.empty());
+  const std::uint32_t n = static_cast<std::uint32_t>(bytes.size());
+  std::vector<std::uint8_t> stream{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                                   static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+  stream.insert(stream.end(), bytes.begin(), bytes.end());
+  ASSERT_TRUE(skin->ReadSkinStream(stream));
+  skin->SkinControls.Exclude(xcMainMenu);
+  auto* fs = new TWinSkinForm(nullptr);
+  fs->SetWindow(dlg);
+  fs->AttachToWindow(skin);
+  SendMessageW(dlg, SKM_SKINCONTROLS, 0, 1000);
+  SetForegroundWindow(dlg);
+  PumpFor(200);
+  // Check boxes, radio buttons and the push button have skinners; the group box has none.
+  EXPECT_EQ(fs->ControlSkinners.size(), 6u);
+  Shoot(dlg, "dialog.bmp");
+  delete fs;
+  DestroyWindow(dlg);
 }

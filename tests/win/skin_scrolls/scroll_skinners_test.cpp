@@ -1,0 +1,447 @@
+// The scroll-bar skinners on real windows: overlays found by discovery, placed on the real
+// bars, pressed and dragged with real mouse input while the system's scroll loop scrolls.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/form/core/skin_messages.h"
+#include "ui/application.h"
+#include "ui/handles.h"
+#include "ui/lists.h"
+#include "win/skin_scrolls/scroll_test_util.h"
+
+using namespace scrolltest;
+using namespace uitest;
+
+namespace {
+
+class ScrollSkinnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = new TApplication();
+    form = app->CreateForm<TForm>();
+    form->SetBounds(100, 100, 560, 420);
+    form->SetCaption(L"滚动条");
+    MoveMouse(5, 5);
+  }
+  void TearDown() override { delete app; }
+
+  TListBox* NewListBox(int items, int x = 20, int y = 20, int w = 160, int h = 150) {
+    auto* lb = new TListBox(form);
+    lb->SetParent(form);
+    lb->SetBounds(x, y, w, h);
+    for (int i = 0; i < items; ++i) lb->AddItem(L"第 " + std::to_wstring(i + 1) + L" 行");
+    return lb;
+  }
+  // Shows the form and lets the form skinner discover its controls.
+  void SkinAndShow() {
+    s = AttachScrollSkinner(form);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
+    PumpFor(150);
+  }
+  template <class S>
+  S* SkinnerOf(TControl* c) {
+    for (TSkinControl* k : s.skinner->ControlSkinners)
+      if (k->Control == c)
+        if (auto* t = dynamic_cast<S*>(k)) return t;
+    return nullptr;
+  }
+
+  TApplication* app = nullptr;
+  TForm* form = nullptr;
+  skintest::SkinnedForm s;
+};
+
+RECT BarOf(HWND w, LONG id) {
+  SCROLLBARINFO sbi{};
+  sbi.cbSize = sizeof(sbi);
+  GetScrollBarInfo(w, id, &sbi);
+  return sbi.rcScrollBar;
+}
+
+RECT ScreenRectOf(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+
+}  // namespace
+
+TEST_F(ScrollSkinnerTest, ListBoxWithOnlyAVerticalBarShowsOneOverlayExactlyOnItAndNoCorner) {
+  TListBox* lb = NewListBox(40);
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinScrollbar>(lb);
+  ASSERT_NE(sk, nullptr);
+  ASSERT_NE(sk->VertOverlay(), nullptr);
+  ASSERT_NE(sk->HorzOverlay(), nullptr);
+
+  TWScrollbar* v = sk->VertOverlay();
+  EXPECT_TRUE(v->Shown);
+  EXPECT_TRUE(IsWindowVisible(v->Window()));
+  const RECT bar = BarOf(lb->Handle(), OBJID_VSCROLL);
+  const RECT over = ScreenRectOf(v->Window());
+  EXPECT_TRUE(EqualRect(&bar, &over));
+  // In front of the list box, so the mouse reaches it.
+  EXPECT_EQ(WindowFromPoint(POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2}), v->Window());
+
+  EXPECT_FALSE(sk->HorzOverlay()->Shown);
+  EXPECT_FALSE(IsWindowVisible(sk->HorzOverlay()->Window()));
+  lb->Repaint();
+  PumpFor(50);
+  EXPECT_TRUE(IsRectEmpty(&sk->LastCorner));
+
+  // The skin is on the screen: arrows, track, thumb.
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  EXPECT_EQ(ScreenPixel(OverlayPoint(v, a / 2, a / 2)), ArrowColour(9));
+  EXPECT_EQ(ScreenPixel(OverlayPoint(v, a / 2, v->Length - a / 2)), ArrowColour(13));
+  EXPECT_EQ(ScreenPixel(OverlayPoint(v, a / 2, (v->ThumbStart + v->ThumbEnd) / 2)), ThumbColour(1));
+  EXPECT_EQ(ScreenPixel(OverlayPoint(v, a / 2, v->Length - a - 2)), TrackColour(1));
+}
+
+TEST_F(ScrollSkinnerTest, BothBarsGetOverlaysAndTheCornerSquareBetweenThemIsFilled) {
+  TListBox* lb = NewListBox(40);
+  lb->SetScrollWidth(600);
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinScrollbar>(lb);
+  ASSERT_NE(sk, nullptr);
+  EXPECT_TRUE(sk->HorzOverlay()->Shown);
+  EXPECT_TRUE(sk->VertOverlay()->Shown);
+  lb->Repaint();
+  PumpFor(50);
+  const RECT h = BarOf(lb->Handle(), OBJID_HSCROLL), v = BarOf(lb->Handle(), OBJID_VSCROLL);
+  const RECT w = ScreenRectOf(lb->Handle());
+  const RECT expected{v.left - w.left, h.top - w.top, v.right - w.left, h.bottom - w.top};
+  EXPECT_TRUE(EqualRect(&sk->LastCorner, &expected));
+  EXPECT_EQ(ScreenPixel(POINT{(v.left + v.right) / 2, (h.top + h.bottom) / 2}), skintest::kFace);
+}
+
+TEST_F(ScrollSkinnerTest, ClickingTheArrowScrollsOneLineAndTheArrowLooksPressedUntilRelease) {
+  TListBox* lb = NewListBox(40);
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinScrollbar>(lb);
+  ASSERT_NE(sk, nullptr);
+  TWScrollbar* v = sk->VertOverlay();
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const POINT arrow = OverlayPoint(v, a / 2, v->Length - a / 2);
+  ASSERT_EQ(lb->TopIndex(), 0);
+
+  bool seenPressed = false;
+  COLORREF afterRelease = 0;
+  std::atomic<bool> released{false};
+  MouseScript script([&] {
+    MoveMouse(arrow.x, arrow.y);
+    Sleep(50);
+    MouseButton(true);
+    // Released before the system's repeat delay, once the pressed look is on the screen.
+    seenPressed = WaitFor([&] { return ScreenPixel(arrow) == ArrowColour(14); }, 150);
+    MouseButton(false);
+    released = true;
+  });
+  ASSERT_TRUE(script.Run());
+  PumpFor(100);
+  afterRelease = ScreenPixel(arrow);
+  EXPECT_TRUE(seenPressed);
+  EXPECT_EQ(afterRelease, ArrowColour(13));
+  EXPECT_EQ(lb->TopIndex(), 1);
+  EXPECT_FALSE(v->Pressing);
+}
+
+TEST_F(ScrollSkinnerTest, DraggingTheThumbPastEitherEndStopsItAtTheArrow) {
+  TListBox* lb = NewListBox(100);
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinScrollbar>(lb);
+  ASSERT_NE(sk, nullptr);
+  TWScrollbar* v = sk->VertOverlay();
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const int thumbLen = v->ThumbEnd - v->ThumbStart;
+  ASSERT_GT(thumbLen, 0);
+  const POINT grip = OverlayPoint(v, a / 2, (v->ThumbStart + v->ThumbEnd) / 2);
+  const RECT bar = ScreenRectOf(v->Window());
+
+  // Phase 1: dragged far below the bar; phase 2: far above it. What each paint drew.
+  std::atomic<int> phase{0};
+  struct Seen {
+    int phase;
+    kq::Rect thumb;
+    int frame;
+  };
+  std::vector<Seen> seen;
+  Sampler sampler([&] {
+    if (v->Pressing && v->LastPaint.count > 0)
+      seen.push_back({phase.load(), v->LastPaint.layout.thumb, v->LastPaint.layout.thumbFrame});
+  });
+  COLORREF atBottomEdge = 0, atBottomArrow = 0;
+  MouseScript script([&] {
+    MoveMouse(grip.x, grip.y);
+    Sleep(50);
+    MouseButton(true);
+    Sleep(60);
+    MoveMouse(grip.x, grip.y + 10);
+    Sleep(60);
+    // Past the end, yet near enough to the bar that the system keeps tracking the thumb.
+    MoveMouse(grip.x, bar.bottom + 12);
+    Sleep(40);
+    MoveMouse(grip.x, bar.bottom + 20);
+    Sleep(120);  // painted by now
+    phase = 1;
+    Sleep(100);
+    atBottomEdge = ScreenPixel(POINT{grip.x, bar.bottom - a - 1});
+    atBottomArrow = ScreenPixel(POINT{grip.x, bar.bottom - a + 1});
+    phase = 0;
+    MoveMouse(grip.x, bar.top - 12);
+    Sleep(40);
+    MoveMouse(grip.x, bar.top - 20);
+    Sleep(120);
+    phase = 2;
+    Sleep(100);
+    phase = 3;
+  });
+  ASSERT_TRUE(script.Run());
+
+  bool sawBottom = false, sawTop = false;
+  for (const Seen& x : seen) {
+    if (x.phase == 1) {
+      sawBottom = true;
+      EXPECT_EQ(x.thumb.bottom, v->Length - a);
+      EXPECT_EQ(x.thumb.Height(), thumbLen);
+      EXPECT_EQ(x.frame, 2);
+    }
+    if (x.phase == 2) {
+      sawTop = true;
+      EXPECT_EQ(x.thumb.top, a);
+      EXPECT_EQ(x.thumb.Height(), thumbLen);
+    }
+  }
+  EXPECT_TRUE(sawBottom);
+  EXPECT_TRUE(sawTop);
+  EXPECT_EQ(atBottomEdge, ThumbColour(2));
+  EXPECT_EQ(atBottomArrow, ArrowColour(13));
+  // Back at the top when released there, and drawn from the bar again.
+  PumpFor(50);
+  EXPECT_EQ(lb->TopIndex(), 0);
+  EXPECT_EQ(v->LastPaint.layout.thumbFrame, 1);
+}
+
+TEST_F(ScrollSkinnerTest, ADisabledScrollBarShowsTheDisabledTrackAndNoThumb) {
+  TListBox* lb = NewListBox(40);
+  auto* sb = new TScrollBar(form);
+  sb->SetParent(form);
+  sb->SetKind(sbVertical);
+  sb->SetBounds(300, 20, GetSystemMetrics(SM_CXVSCROLL), 150);
+  sb->SetParams(30, 0, 100);
+  SkinAndShow();
+  auto* lsk = SkinnerOf<TSkinScrollbar>(lb);
+  auto* ssk = SkinnerOf<TSkinScControl>(sb);
+  ASSERT_NE(lsk, nullptr);
+  ASSERT_NE(ssk, nullptr);
+  ASSERT_TRUE(ssk->Overlay()->Shown);
+  EXPECT_FALSE(ssk->Overlay()->LastPaint.layout.thumb.IsEmpty());
+
+  lb->SetEnabled(false);
+  sb->SetEnabled(false);
+  PumpFor(100);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  for (TWScrollbar* o : {lsk->VertOverlay(), ssk->Overlay()}) {
+    o->Repaint();
+    EXPECT_FALSE(o->LastPaint.enabled);
+    EXPECT_EQ(o->LastPaint.layout.trackFrame, 3);
+    EXPECT_TRUE(o->LastPaint.layout.thumb.IsEmpty());
+    for (int y = a; y < o->Length - a; y += 9)
+      EXPECT_EQ(ScreenPixel(OverlayPoint(o, a / 2, y)), TrackColour(3)) << y;
+  }
+}
+
+TEST_F(ScrollSkinnerTest, HidingTheControlHidesItsOverlaysAtOnce) {
+  TListBox* lb = NewListBox(40);
+  auto* sb = new TScrollBar(form);
+  sb->SetParent(form);
+  sb->SetBounds(20, 200, 200, GetSystemMetrics(SM_CYHSCROLL));
+  SkinAndShow();
+  TWScrollbar* v = SkinnerOf<TSkinScrollbar>(lb)->VertOverlay();
+  TWScrollbar* c = SkinnerOf<TSkinScControl>(sb)->Overlay();
+  ASSERT_TRUE(IsWindowVisible(v->Window()));
+  ASSERT_TRUE(IsWindowVisible(c->Window()));
+  lb->SetVisible(false);
+  sb->SetVisible(false);
+  // No message handled in between.
+  EXPECT_FALSE(IsWindowVisible(v->Window()));
+  EXPECT_FALSE(IsWindowVisible(c->Window()));
+  lb->SetVisible(true);
+  sb->SetVisible(true);
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(v->Window()));
+  EXPECT_TRUE(IsWindowVisible(c->Window()));
+}
+
+TEST_F(ScrollSkinnerTest, AScrollBarControlScrollsByItsArrowAndShowsItPressed) {
+  auto* sb = new TScrollBar(form);
+  sb->SetParent(form);
+  sb->SetBounds(20, 200, 240, GetSystemMetrics(SM_CYHSCROLL));
+  sb->SetParams(0, 0, 50);
+  sb->SetSmallChange(5);
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinScControl>(sb);
+  ASSERT_NE(sk, nullptr);
+  TWScrollbar* o = sk->Overlay();
+  EXPECT_FALSE(o->Vertical);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  // Parts along the bar.
+  EXPECT_EQ(o->HitTest(POINT{a / 2, 3}), kq::skin::spLineUp);
+  EXPECT_EQ(o->HitTest(POINT{(o->ThumbStart + o->ThumbEnd) / 2, 3}), kq::skin::spThumb);
+  EXPECT_EQ(o->HitTest(POINT{o->Length - a - 2, 3}), kq::skin::spPageDown);
+  EXPECT_EQ(o->HitTest(POINT{o->Length - 1, 3}), kq::skin::spLineDown);
+
+  const POINT arrow = OverlayPoint(o, o->Length - a / 2, a / 2);
+  bool seenPressed = false;
+  MouseScript script([&] {
+    MoveMouse(arrow.x, arrow.y);
+    Sleep(50);
+    MouseButton(true);
+    seenPressed = WaitFor([&] { return ScreenPixel(arrow) == ArrowColour(6); }, 150);
+    MouseButton(false);
+  });
+  ASSERT_TRUE(script.Run());
+  PumpFor(100);
+  EXPECT_TRUE(seenPressed);
+  EXPECT_EQ(sb->Position(), 5);
+  EXPECT_EQ(ScreenPixel(arrow), ArrowColour(5));
+  // The thumb moved with the position.
+  EXPECT_EQ(o->ThumbStart, kq::skin::ScrollControlThumb(o->Length, a, 5, 50, 0).start);
+}
+
+TEST_F(ScrollSkinnerTest, AListViewGetsItsBarsAndASkinnedHeader) {
+  auto* lv = new TListView(form);
+  lv->SetParent(form);
+  lv->SetBounds(20, 20, 300, 160);
+  lv->AddColumn(L"时间", 120);
+  lv->AddColumn(L"事件", 200);
+  for (int i = 0; i < 30; ++i) lv->AddItem({L"2026-12-08", L"事件 " + std::to_wstring(i)});
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinListView>(lv);
+  ASSERT_NE(sk, nullptr);
+  ASSERT_NE(sk->Header(), nullptr);
+  EXPECT_EQ(sk->Header()->Handle, lv->HeaderHandle());
+  EXPECT_TRUE(sk->VertOverlay()->Shown);
+  EXPECT_TRUE(sk->HorzOverlay()->Shown);  // the columns are wider than the view
+
+  HWND header = lv->HeaderHandle();
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpFor(50);
+  ASSERT_EQ(sk->Header()->LastFrames.size(), 2u);
+  EXPECT_EQ(sk->Header()->LastFrames[0], 1);
+  RECT item{};
+  SendMessageW(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  POINT p{item.left + 3, item.top + 2};
+  ClientToScreen(header, &p);
+  EXPECT_EQ(ScreenPixel(p), HeaderColour(1));
+
+  // The item under the mouse is hot.
+  MoveMouse(p.x + 20, p.y + 2);
+  PumpUntil([&] { return sk->Header()->HotItem == 0; }, 2000);
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpFor(50);
+  EXPECT_EQ(sk->Header()->LastFrames[0], 4);
+  EXPECT_EQ(sk->Header()->LastFrames[1], 1);
+  EXPECT_EQ(ScreenPixel(p), HeaderColour(4));
+  MoveMouse(5, 5);
+}
+
+TEST_F(ScrollSkinnerTest, ABareWindowsBarsGetOverlaysAndItsProcedureBack) {
+  form->Show();
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                              20, 20, 160, 120, form->Handle(), nullptr, nullptr, nullptr);
+  for (int i = 0; i < 30; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"项目"));
+  const LONG_PTR proc = GetWindowLongPtrW(list, GWLP_WNDPROC);
+  s = AttachScrollSkinner(form);
+  auto* sk = new TSkinScrollbarH(s.skinner);
+  sk->AttachToWindow(list, s.skin, s.skinner, &s.skinner->ControlCanvas());
+  PumpFor(100);
+  EXPECT_TRUE(sk->VertOverlay()->Shown);
+  EXPECT_FALSE(sk->HorzOverlay()->Shown);
+  EXPECT_EQ(CountOverlays(form->Handle()), 2);
+
+  // Scrolling by keyboard moves the skinned thumb too.
+  const int before = sk->VertOverlay()->ThumbStart;
+  SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+  PumpFor(50);
+  EXPECT_GT(sk->VertOverlay()->ThumbStart, before);
+
+  // Hidden window, hidden bars.
+  ShowWindow(list, SW_HIDE);
+  EXPECT_FALSE(IsWindowVisible(sk->VertOverlay()->Window()));
+
+  delete sk;
+  EXPECT_EQ(GetWindowLongPtrW(list, GWLP_WNDPROC), proc);
+  EXPECT_EQ(CountOverlays(form->Handle()), 0);
+  DestroyWindow(list);
+}
+
+TEST_F(ScrollSkinnerTest, SkinOnAndOffLeavesNoOverlayHandleOrSubclassingBehind) {
+  TListBox* lb = NewListBox(40);
+  auto* memo = new TMemo(form);
+  memo->SetParent(form);
+  memo->SetBounds(200, 20, 160, 100);
+  memo->SetScrollBars(ssBoth);
+  for (int i = 0; i < 30; ++i) memo->AddLine(L"一行文字，很长很长很长很长很长很长很长很长很长很长的一行");
+  auto* sb = new TScrollBar(form);
+  sb->SetParent(form);
+  sb->SetBounds(20, 200, 200, GetSystemMetrics(SM_CYHSCROLL));
+  auto* lv = new TListView(form);
+  lv->SetParent(form);
+  lv->SetBounds(200, 150, 300, 120);
+  lv->AddColumn(L"名称", 100);
+  lv->AddItem({L"甲"});
+  form->Show();
+  PumpFor(50);
+  HWND header = lv->HeaderHandle();
+  const LONG_PTR headerProc = GetWindowLongPtrW(header, GWLP_WNDPROC);
+  const LONG_PTR lbStyle = GetWindowLongPtrW(lb->Handle(), GWL_STYLE);
+
+  long gdiBefore = 0;
+  for (int cycle = 0; cycle < 4; ++cycle) {
+    s = AttachScrollSkinner(form);
+    SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
+    PumpFor(80);
+    EXPECT_EQ(s.skinner->ControlSkinners.size(), 5u);  // list box, memo, scroll bar, list view, header
+    EXPECT_GE(CountOverlays(form->Handle()), 5);
+    s.skinner->Detach();
+    delete s.skinner;
+    PumpFor(30);
+    EXPECT_EQ(CountOverlays(form->Handle()), 0);
+    EXPECT_EQ(GetWindowLongPtrW(header, GWLP_WNDPROC), headerProc);
+    EXPECT_EQ(lb->ComponentCount(), 0);
+    EXPECT_EQ(GetWindowLongPtrW(lb->Handle(), GWL_STYLE), lbStyle);
+    if (cycle == 0) gdiBefore = kq::ui::LiveGdiHandles();
+  }
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), gdiBefore);
+
+  // The controls work on their own again: the list box's own bar scrolls it.
+  const RECT bar = BarOf(lb->Handle(), OBJID_VSCROLL);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  MouseScript script([&] {
+    MoveMouse((bar.left + bar.right) / 2, bar.bottom - a / 2);
+    Sleep(50);
+    MouseButton(true);
+    Sleep(60);
+    MouseButton(false);
+  });
+  ASSERT_TRUE(script.Run());
+  PumpFor(50);
+  EXPECT_EQ(lb->TopIndex(), 1);
+}
+
+TEST_F(ScrollSkinnerTest, DestroyingTheControlTakesItsOverlaysAlong) {
+  TListBox* lb = NewListBox(40);
+  SkinAndShow();
+  ASSERT_EQ(CountOverlays(form->Handle()), 2);
+  delete lb;
+  PumpFor(30);
+  EXPECT_EQ(CountOverlays(form->Handle()), 0);
+  EXPECT_TRUE(s.skinner->ControlSkinners.empty());
+}
