@@ -207,7 +207,11 @@ ScrollPart TWScrollbar::HitTest(POINT p) const {
 
 void TWScrollbar::Paint(HDC dc) {
   Geometry g;
-  if (!ReadGeometry(g) || g.invisible) return;
+  if (!ReadGeometry(g) || g.invisible) {
+    // The bar went away without a frame repaint of the target: nothing to cover any more.
+    HideOverlay();
+    return;
+  }
   const TSkinData* skin = Skinner ? Skinner->SkinData : nullptr;
   if (!HasArrowImage()) return;
   RECT cr{};
@@ -260,6 +264,9 @@ void TWScrollbar::Paint(HDC dc) {
 }
 
 void TWScrollbar::Press(LPARAM l) {
+  // A disabled window takes no mouse input, so its bars do not scroll either (the press sent
+  // below would reach it all the same).
+  if (!Target || !IsWindowEnabled(Target)) return;
   const POINT p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
   POINT screen = p;
   if (Kind != 2) {
@@ -337,8 +344,6 @@ LRESULT TWScrollbar::Message(UINT msg, WPARAM w, LPARAM l) {
       EndPaint(wnd_, &ps);
       return 0;
     }
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
   }
   return DefWindowProcW(wnd_, msg, w, l);
 }
@@ -424,8 +429,14 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
     case WM_NCPAINT:
       if (auto* w = dynamic_cast<TWinControl*>(Control); w && w->HandleAllocated()) Handle = w->HandleOrNull();
       PlaceOverlays();
-      RepaintOverlays();
+      // The system has just drawn its own corner square: ours goes over it again.
+      PaintWindow(nullptr);
       break;
+    case WM_PAINT:
+      // The corner lies outside the client area: always drawn on the window's own DC (a
+      // paint into a given DC may reach the client area only).
+      PaintWindow(nullptr);
+      return;
     case WM_WINDOWPOSCHANGED:
       // Moved or shown without a frame repaint: the overlays follow.
       PlaceOverlays();
@@ -684,9 +695,11 @@ void TSkinScrollbarH::AfterMessage(TMessage& m) {
     case WM_NCPAINT:
     case WM_WINDOWPOSCHANGED:
       PlaceOverlays();
-      for (TWScrollbar* o : {horz_.get(), vert_.get()})
-        if (o) o->Repaint();
+      PaintWindow(nullptr);
       break;
+    case WM_PAINT:
+      PaintWindow(nullptr);
+      return;
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (m.LParam == 0) {

@@ -20,6 +20,7 @@
 #include "ui/radiogroup.h"
 #include "ui/statusbar.h"
 #include "win/app/app_fixture.h"
+#include "win/skin_controls/gallery.h"
 #include "win/skin_controls2/cells.h"
 
 using namespace skintest;
@@ -98,6 +99,11 @@ int OtherPixels(HWND wnd, const RECT& r, COLORREF a, COLORREF b) {
     }
   ReleaseDC(wnd, dc);
   return n;
+}
+
+int CellAt(HWND wnd, int x, int y) {
+  UpdateWindow(wnd);
+  return FrameOfCellColour(PixelOf(wnd, x + 6, y + 6));
 }
 
 int FrameAt(HWND wnd, int x, int y) {
@@ -446,4 +452,34 @@ TEST_F(MainWindowBoxes, GroupBoxesShowTheRoundedFrameAndCaptionsIdleAndCounting)
   GetClientRect(everyDay, &r);
   EXPECT_NE(FrameAt(everyDay, 7, (r.bottom - kCheckCell) / 2 + 6), 0);
   m->btn_stopClick();
+}
+
+TEST_F(BoxSkinnerTest, SkinOnAndOffOverTheGalleryLeavesNoGdiObjectsAndGivesColoursBack) {
+  auto* g = app->CreateForm<TGalleryForm>();
+  g->Show();
+  PumpFor(100);
+  const TColor panelColour = g->Panel1->Color();
+  const TColor groupColour = g->GroupBox1->Color();
+  long before = 0;
+  for (int i = 0; i < 4; ++i) {
+    if (i == 1) before = kq::ui::LiveGdiHandles();  // after what the first round caches
+    SkinnedForm on = AttachTestSkinner(g);
+    SetBoxImages(*on.skin);
+    SetCheckImage(*on.skin, 4);
+    SetRadioImage(*on.skin, 8);
+    SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
+    RedrawWindow(g->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(50);
+    EXPECT_EQ(g->Panel1->Color(), kFace);
+    EXPECT_EQ(CellAt(g->Rb_ds->Handle(), 0, (g->Rb_ds->Height() - kCheckCell) / 2), 5);
+    on.skinner->Detach();
+    delete on.skinner;
+    delete on.skin;
+    EXPECT_EQ(g->Panel1->Color(), panelColour);
+    EXPECT_EQ(g->GroupBox1->Color(), groupColour);
+    RedrawWindow(g->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(30);
+    EXPECT_EQ(CellAt(g->Rb_ds->Handle(), 0, (g->Rb_ds->Height() - kCheckCell) / 2), 0);
+  }
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), before);
 }
