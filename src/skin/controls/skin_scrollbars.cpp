@@ -264,6 +264,9 @@ void TWScrollbar::Paint(HDC dc) {
 }
 
 void TWScrollbar::Press(LPARAM l) {
+  // A disabled window takes no mouse input, so its bars do not scroll either (the press sent
+  // below would reach it all the same).
+  if (!Target || !IsWindowEnabled(Target)) return;
   const POINT p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
   POINT screen = p;
   if (Kind != 2) {
@@ -426,8 +429,14 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
     case WM_NCPAINT:
       if (auto* w = dynamic_cast<TWinControl*>(Control); w && w->HandleAllocated()) Handle = w->HandleOrNull();
       PlaceOverlays();
-      RepaintOverlays();
+      // The system has just drawn its own corner square: ours goes over it again.
+      PaintWindow(nullptr);
       break;
+    case WM_PAINT:
+      // The corner lies outside the client area: always drawn on the window's own DC (a
+      // paint into a given DC may reach the client area only).
+      PaintWindow(nullptr);
+      return;
     case WM_WINDOWPOSCHANGED:
       // Moved or shown without a frame repaint: the overlays follow.
       PlaceOverlays();
@@ -686,9 +695,11 @@ void TSkinScrollbarH::AfterMessage(TMessage& m) {
     case WM_NCPAINT:
     case WM_WINDOWPOSCHANGED:
       PlaceOverlays();
-      for (TWScrollbar* o : {horz_.get(), vert_.get()})
-        if (o) o->Repaint();
+      PaintWindow(nullptr);
       break;
+    case WM_PAINT:
+      PaintWindow(nullptr);
+      return;
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (m.LParam == 0) {
