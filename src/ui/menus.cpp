@@ -162,7 +162,9 @@ void TMenuItem::Rebuild() {
     mi.fType = c->IsLine() ? MFT_SEPARATOR : 0;
     if (c->radio_) mi.fType |= MFT_RADIOCHECK;
     if (c->IsOwnerDraw()) mi.fType |= MFT_OWNERDRAW;
-    if (!c->IsLine() && !(mi.fType & MFT_OWNERDRAW)) {
+    // Owner-drawn items keep their text too: the keyboard finds them by it, and so does
+    // GetMenuString.
+    if (!c->IsLine()) {
       mi.fMask |= MIIM_STRING;
       mi.dwTypeData = text.data();
     }

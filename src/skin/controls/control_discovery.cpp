@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "skin/controls/skin_bars.h"
 #include "skin/controls/skin_boxes.h"
 #include "skin/controls/skin_buttons.h"
 #include "skin/controls/skin_checks.h"
+#include "skin/controls/skin_edits.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_scrollbars.h"
 #include "skin/controls/skin_data.h"
@@ -84,6 +86,16 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinSizer(owner);
     case SkinnerKind::StatusBar:
       return new TSkinStatusBar(owner);
+    case SkinnerKind::Edit:
+      return new TSkinEdit(owner);
+    case SkinnerKind::ComBox:
+      return new TSkinComBox(owner);
+    case SkinnerKind::TrackBar:
+      return new TSkinTrackBar(owner);
+    case SkinnerKind::UpDown:
+      return new TSkinUpDown(owner);
+    case SkinnerKind::Progress:
+      return new TSkinProgress(owner);
     default:
       return nullptr;
   }
@@ -232,6 +244,9 @@ std::string ClassNameOf(HWND wnd) {
 }
 
 }  // namespace
+
+// The skinner of a simple combo box's always-visible list: its scroll bars.
+TSkinControl* MakeListScrollSkinner(TComponent* owner) { return new TSkinScrollbarH(owner); }
 
 kq::skin::ControlDescriptor DescribeControl(TControl* c) {
   ControlDescriptor d;

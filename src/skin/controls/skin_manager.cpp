@@ -299,7 +299,7 @@ void TSkinManage::MarkPopupMenusFromMenuBar() {
 TWinSkinPopMenu* TSkinManage::FindPopupMenuSkinner(HMENU menu) const {
   if (!menu) return nullptr;
   for (TWinSkinPopMenu* p : PopupMenuSkinners)
-    if (p->Menu == menu) return p;
+    if (p->KnownMenu() == menu) return p;
   return nullptr;
 }
 

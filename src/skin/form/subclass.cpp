@@ -19,6 +19,8 @@ const wchar_t* PropName(SubclassKind kind) {
       return L"KqSkinPopupMenu";
     case SubclassKind::Control:
       return L"KqSkinControl";
+    case SubclassKind::ComboEdit:
+      return L"KqSkinComboEdit";
   }
   return L"KqSkin";
 }
@@ -49,6 +51,8 @@ WNDPROC ProcOf(SubclassKind kind) {
       return &SubclassProc<SubclassKind::PopupMenu>;
     case SubclassKind::Control:
       return &SubclassProc<SubclassKind::Control>;
+    case SubclassKind::ComboEdit:
+      return &SubclassProc<SubclassKind::ComboEdit>;
   }
   return nullptr;
 }

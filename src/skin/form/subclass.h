@@ -17,7 +17,7 @@ class SubclassTarget {
 };
 
 // Kinds of skinner, one window procedure and one property each.
-enum class SubclassKind : int { Form = 0, MdiClient = 1, PopupMenu = 2, Control = 3 };
+enum class SubclassKind : int { Form = 0, MdiClient = 1, PopupMenu = 2, Control = 3, ComboEdit = 4 };
 
 class WindowSubclass {
  public:

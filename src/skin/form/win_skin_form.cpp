@@ -54,12 +54,14 @@ TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0);
   }
   caption_font_.reset(kq::ui::CreateFontCounted(ncm.lfCaptionFont));
+  menu_font_.reset(kq::ui::CreateFontCounted(ncm.lfMenuFont));
   Active = true;
   Phase = SkinPhase::Attached;
 }
 
 TWinSkinForm::~TWinSkinForm() {
   Destroying();
+  *self_ref_ = nullptr;
   // Message handlers of this skinner still on the stack must not touch it any more.
   for (CallFrame* f = top_frame_; f; f = f->prev) f->dead = true;
   FreeSystemPopup();
@@ -67,6 +69,8 @@ TWinSkinForm::~TWinSkinForm() {
   FreeControlSkinners();
   FreeCaptionButtons();
   FreeMenuBar();
+  // The menus' item handlers point at this skinner.
+  UnhookMenus();
   // Freed while still attached (its owner went first): give the window its procedures back.
   if (form_proc_hooked_ && form_ && !form_->IsDestroying()) form_->WindowProc = saved_form_proc_;
   form_proc_hooked_ = false;
@@ -77,6 +81,8 @@ TWinSkinForm::~TWinSkinForm() {
 
 void TWinSkinForm::Notification(TComponent* component, TOperation op) {
   TComponent::Notification(component, op);
+  if (op == opRemove)
+    std::erase_if(hooked_menus_, [component](const HookedMenu& h) { return static_cast<TComponent*>(h.menu) == component; });
 }
 
 // ---- attaching -------------------------------------------------------------------------

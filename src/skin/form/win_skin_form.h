@@ -34,6 +34,8 @@
 #include "ui/handles.h"
 
 class TForm;
+class TMenu;
+class TMenuItem;
 class TNCObject;
 class TPopupMenu;
 class TSkinControl;
@@ -114,6 +116,8 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   TForm* Form() const { return form_; }
   int DisableTag = 0;  // published
   HFONT CaptionFont() const { return caption_font_.get(); }
+  // The system's menu font: menu-bar captions and skinned menu items.
+  HFONT MenuFont() const { return menu_font_.get(); }
   std::wstring CaptionSuffix = L"  ";
   std::wstring CaptionPrefix = L" ";
   std::wstring CaptionText;  // window text last measured (message boxes)
@@ -166,6 +170,19 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   bool IsMdiChild() const { return Mdi == MdiRole::Child; }
   // An MDI child while a maximised child is shown: the frame is the system's then.
   bool UnderMaximisedChild() const;
+
+  // ---- menu painter (win_skin_form_menus.cpp) ----
+  // Draws an item of a hooked menu in the skin's look (its draw handler).
+  void PaintMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT odsState);
+  // Adds the skin's room to an item's own measure (its measure handler).
+  void MeasureSkinnedItem(TMenuItem* item, int& width, int& height, bool systemPopup);
+  // Opens a menu-bar button's popup and waits until it closes; false when it has none.
+  bool OpenMenuBtn(int index);
+  // Posts a click on a menu-bar button (opens it; ends an open popup first).
+  void PostMenuBtnClick(int index);
+  void EndMenuTracking() { MenuTracking = false; }
+  // Hides the surplus separators of an item's children; the entries hidden are returned.
+  std::vector<TMenuItem*> HideSurplusSeparators(TMenuItem* item);
 
   // Published-property adapters.
   int GetDisableTag() const { return DisableTag; }
@@ -226,6 +243,18 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   void UnhookMenus();
   bool MeasureMenuItem(MEASUREITEMSTRUCT& mis);
   bool DrawMenuItem(const DRAWITEMSTRUCT& dis);
+  void HookMenu(TMenu* menu, bool popup);
+  void HookSystemPopupItems();
+  void MenuSelect(WPARAM w, LPARAM l);
+  struct HookedMenu {
+    TMenu* menu = nullptr;
+    bool popup = false;
+    bool ownerDraw = false;  // what it was before
+  };
+  std::vector<HookedMenu> hooked_menus_;
+  // Cleared when the skinner goes: item handlers of menus that outlive it check it.
+  std::shared_ptr<TWinSkinForm*> self_ref_ = std::make_shared<TWinSkinForm*>(this);
+  int menus_busy_ = 0;  // item handlers are being changed: no menu-bar reloads
 
   // MDI client subclassing.
   class MdiClientHook;
@@ -240,6 +269,7 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   TWndMethod saved_form_proc_;
   bool form_proc_hooked_ = false;
   kq::ui::GdiHandle<HFONT> caption_font_;
+  kq::ui::GdiHandle<HFONT> menu_font_;
   TTimer* hover_timer_ = nullptr;  // owned (component of this skinner)
   TPopupMenu* system_popup_ = nullptr;  // owned (component of this skinner)
   RECT client_rect_{};

@@ -7,6 +7,7 @@
 #include "skin/form/core/skin_messages.h"
 #include "skin/form/nc_object.h"
 #include "skin/form/win_skin_form.h"
+#include "skin/form/win_skin_menu.h"
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/text.h"
@@ -62,8 +63,8 @@ TNCObject* TWinSkinForm::ObjectAt(POINT p) const {
     // Buttons with a negative Action only decorate the caption.
     if (b->Visible && b->Action() >= 0 && PtInRect(&b->BoundsRect, p)) return b;
   }
-  // Menu-bar buttons come after the caption buttons (the menu painter's).
-  return nullptr;
+  // Menu-bar buttons come after the caption buttons.
+  return MenuBar ? MenuBar->MenuBtnAt(p) : nullptr;
 }
 
 bool TWinSkinForm::IsCaptionButton(const TNCObject* object) const {
@@ -89,6 +90,7 @@ void TWinSkinForm::BuildSystemPopup() {
     item->OnClick = [this, tag](TObject*) { SystemPopupClick(tag); };
     system_popup_->Items()->Add(item);
   }
+  HookSystemPopupItems();
 }
 
 void TWinSkinForm::ShowSystemPopup(int x, int y) {

@@ -74,6 +74,9 @@ LRESULT TWinSkinForm::FormWndProc(UINT msg, WPARAM w, LPARAM l, const CallFrame&
       SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
       return reinterpret_cast<LRESULT>(skin_->FaceBrush());
     }
+    case WM_MENUSELECT:
+      MenuSelect(w, l);
+      return Default(msg, w, l);
     case SKM_SKINCONTROLS:
       OnSkinControls();
       return 0;
@@ -132,7 +135,8 @@ LRESULT TWinSkinForm::FrameStage(UINT msg, WPARAM w, LPARAM l, const CallFrame& 
       const LRESULT r = Default(msg, w, l);
       if (skin_) skin_->NCPaintEnabled = true;
       if (frame.dead) return r;
-      if (HasMenuBar() && skin_ && skin_->MenuUpdate && GetMenu(hwnd_)) ReloadMenuBar(GetMenu(hwnd_));
+      if (HasMenuBar() && skin_ && skin_->MenuUpdate && (GetMenu(hwnd_) || (form_ && form_->Menu())))
+        ReloadMenuBar(GetMenu(hwnd_));
       return r;
     }
     default:
@@ -181,7 +185,11 @@ LRESULT TWinSkinForm::SysCommand(WPARAM w, LPARAM l, const CallFrame& frame) {
   (void)frame;
   if (!MenuTracking && (w & 0xFFF0) == SC_KEYMENU) {
     const bool accelerator = l > 32 && MenuBarAccelerator(static_cast<WCHAR>(l));
-    if (SwallowsKeyMenu(w, l, MenuTracking, GetCapture() != nullptr, accelerator)) return 1;
+    if (SwallowsKeyMenu(w, l, MenuTracking, GetCapture() != nullptr, accelerator)) {
+      // A bare window has no dialog-character path of a form: the entry opens from here.
+      if (accelerator && !form_) ClickMenuBarAccelerator(static_cast<WCHAR>(l));
+      return 1;
+    }
   }
   if (auto s = StateFromSysCommand(w)) {
     WindowState = *s;
@@ -375,7 +383,10 @@ void TWinSkinForm::FormDispatch(TMessage& m) {
       if (skin_) skin_->NCPaintEnabled = false;
       saved_form_proc_(m);
       if (skin_) skin_->NCPaintEnabled = true;
-      if (HasMenuBar() && skin_ && skin_->MenuUpdate && hwnd_ && GetMenu(hwnd_)) ReloadMenuBar(GetMenu(hwnd_));
+      // The form layer keeps its menu off the window while the skin draws the bar: a change of
+      // the form's menu reloads the bar too.
+      if (HasMenuBar() && skin_ && skin_->MenuUpdate && hwnd_ && (GetMenu(hwnd_) || (form_ && form_->Menu())))
+        ReloadMenuBar(GetMenu(hwnd_));
       return;
     }
   }

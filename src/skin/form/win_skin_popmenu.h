@@ -1,15 +1,16 @@
 // TWinSkinPopMenu: the skinner of one menu window (class "#32768"). The skin manager makes one
 // when the menu window is created and frees it when the window is destroyed; the skinner
 // subclasses the window, answers SKM_QUERYSKINNED and, while skinning is on, gives the popup
-// the skin's background and border (the items themselves are owner-drawn by the form
-// skinner, on the background this skinner rendered).
+// the skin's "MenuBackground": its outer three pixels as the border, and the rest as the
+// background the owner-drawn items are painted on (the form skinner draws the items and takes
+// their background from Background()).
 #pragma once
 
 #include <windows.h>
 
-#include "base/bitmap.h"
 #include "skin/form/subclass.h"
 #include "ui/component.h"
+#include "ui/graphics.h"
 
 class TSkinData;
 
@@ -24,11 +25,17 @@ class TWinSkinPopMenu : public TObject, private SubclassTarget {
   void Unhook();
   bool Hooked() const { return subclass_.Attached(); }
 
+  // The menu the popup shows: asked of the window when not known yet.
+  HMENU KnownMenu();
+  // The menu background rendered at the window's size (nullptr when the skin has none);
+  // made again when the window's size changed.
+  TBitmap* Background();
+  // Where the client area (and so the items' rectangles) starts inside the window.
+  POINT ClientOffset() const;
+
   HWND Handle = nullptr;
   TSkinData* Skin = nullptr;
   int Reserved = -1;
-  // The menu background rendered at the window's size (empty until painted).
-  kq::Bitmap Background;
   HMENU Menu = nullptr;
   bool RegionOwned = false;
   HRGN Region = nullptr;
@@ -36,9 +43,16 @@ class TWinSkinPopMenu : public TObject, private SubclassTarget {
   bool MenuBarPopup = false;
   bool Busy = false;
 
+  // The popup that painted before its menu was known; the first item drawn tells it.
+  static TWinSkinPopMenu* Waiting;
+
  private:
   LRESULT SubclassedProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) override;
   LRESULT PopMenuWndProc(UINT msg, WPARAM w, LPARAM l);
+  bool CanPaint();
+  void PaintFrameStrips(HDC dc);
+  LRESULT PaintOnPrint(WPARAM w, LPARAM l);
 
+  TBitmap background_;
   WindowSubclass subclass_{SubclassKind::PopupMenu};
 };

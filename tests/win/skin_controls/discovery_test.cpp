@@ -83,11 +83,13 @@ TEST_F(DiscoveryTest, GalleryControlsGetTheSkinnersTheRulesPick) {
       found = found || (c.Control == g->RadioGroup1->Button(i) && c.Skinner && c.Skinner->ClassName() == "TSkinRadioButton");
     EXPECT_TRUE(found) << i;
   }
-  for (const char* name : {"edt_hour"}) EXPECT_EQ(choices[name].Skinner, nullptr) << name;
+  EXPECT_EQ(skinnerOf("edt_hour")->ClassName(), "TSkinEdit");
+  EXPECT_EQ(skinnerOf("cb_task")->ClassName(), "TSkinComBox");
+  EXPECT_EQ(skinnerOf("tp_rq")->ClassName(), "TSkinComBox");
 
   // Every attached skinner is in the list once; a second discovery adds nothing.
   const size_t n = s.skinner->ControlSkinners.size();
-  EXPECT_EQ(n, 23u);
+  EXPECT_EQ(n, 26u);
   auto again = SkinFormControls(*s.skinner, *g);
   for (const TSkinChoice& c : again) EXPECT_EQ(c.Skinner, nullptr) << c.Control->Name;
   EXPECT_EQ(s.skinner->ControlSkinners.size(), n);
@@ -98,7 +100,7 @@ TEST_F(DiscoveryTest, TheFormSkinnersOwnDiscoveryAttachesThem) {
   SkinnedForm s = AttachTestSkinner(g);
   g->Show();
   SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
-  EXPECT_EQ(s.skinner->ControlSkinners.size(), 23u);
+  EXPECT_EQ(s.skinner->ControlSkinners.size(), 26u);
   PumpFor(100);
   EXPECT_EQ(FrameShown(g->btn_run->Handle()), 1);
   EXPECT_EQ(FrameShown(g->btn_stop->Handle()), 3);
