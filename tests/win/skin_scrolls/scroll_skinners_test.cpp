@@ -539,6 +539,20 @@ TEST_F(ScrollSkinnerTest, TheOverlayFollowsTheBarAwayAndBackAndTheSkinSwitchingO
   EXPECT_TRUE(IsWindowVisible(v->Window()));
 }
 
+TEST_F(ScrollSkinnerTest, ASkinWithoutTheArrowImageLeavesTheSystemsBarsUncovered) {
+  TListBox* lb = NewListBox(40);
+  s = AttachScrollSkinner(form);
+  s.skin->Scrollbar.reset();
+  form->Show();
+  SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
+  PumpFor(100);
+  auto* sk = SkinnerOf<TSkinScrollbar>(lb);
+  ASSERT_NE(sk, nullptr);
+  EXPECT_FALSE(IsWindowVisible(sk->VertOverlay()->Window()));
+  const RECT bar = BarOf(lb->Handle(), OBJID_VSCROLL);
+  EXPECT_EQ(WindowFromPoint(POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2}), lb->Handle());
+}
+
 TEST_F(ScrollSkinnerTest, DestroyingTheControlTakesItsOverlaysAlong) {
   TListBox* lb = NewListBox(40);
   SkinAndShow();
