@@ -231,10 +231,10 @@ void TWScrollbar::Paint(HDC dc) {
   in.thumb = g.thumb;
   in.thumbThickness = ScrollThumbThickness(skin->Scrollbar->Bitmap.Height(), ArrowSize);
   in.dragging = Pressing && PressedPart == spThumb;
+  POINT c{};
+  GetCursorPos(&c);
   if (in.dragging && Kind != 2) {
     // The thumb follows the cursor while dragged, held between the arrows.
-    POINT c{};
-    GetCursorPos(&c);
     const int delta = Vertical ? c.y - PressPoint.y : c.x - PressPoint.x;
     const int len = g.thumb.end - g.thumb.start;
     const int start = DraggedThumbStart(PressThumbStart, delta, len, Length, ArrowSize);
@@ -261,6 +261,7 @@ void TWScrollbar::Paint(HDC dc) {
   LastPaint.layout = layout;
   LastPaint.firstArrowFrame = r.firstArrowFrame;
   LastPaint.lastArrowFrame = r.lastArrowFrame;
+  LastPaint.cursor = c;
 }
 
 void TWScrollbar::Press(LPARAM l) {

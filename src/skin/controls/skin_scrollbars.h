@@ -76,6 +76,7 @@ class TWScrollbar {
     bool enabled = true;
     kq::skin::ScrollBarLayout layout;
     int firstArrowFrame = 0, lastArrowFrame = 0;
+    POINT cursor{};  // where the cursor was (a dragged thumb follows it)
   };
   PaintRecord LastPaint;
 

@@ -169,19 +169,16 @@ TEST_F(ScrollSkinnerTest, DraggingTheThumbPastEitherEndStopsItAtTheArrow) {
   const POINT grip = OverlayPoint(v, a / 2, (v->ThumbStart + v->ThumbEnd) / 2);
   const RECT bar = ScreenRectOf(v->Window());
 
-  // Phase 1: dragged far below the bar; phase 2: far above it. What each paint drew.
-  std::atomic<int> phase{0};
-  struct Seen {
-    int phase;
-    kq::Rect thumb;
-    int frame;
-  };
-  std::vector<Seen> seen;
+  // Every paint while the thumb was held, with the cursor position it followed.
+  std::vector<TWScrollbar::PaintRecord> paints;
   Sampler sampler([&] {
-    if (v->Pressing && v->LastPaint.count > 0)
-      seen.push_back({phase.load(), v->LastPaint.layout.thumb, v->LastPaint.layout.thumbFrame});
+    if (v->Pressing && v->LastPaint.layout.thumbFrame == 2 &&
+        (paints.empty() || paints.back().count != v->LastPaint.count))
+      paints.push_back(v->LastPaint);
   });
-  COLORREF atBottomEdge = 0, atBottomArrow = 0;
+  bool bottomShown = false, topShown = false;
+  COLORREF atBottomArrow = 0, atTopArrow = 0;
+  const POINT bottomEdge{grip.x, bar.bottom - a - 1}, topEdge{grip.x, bar.top + a};
   MouseScript script([&] {
     MoveMouse(grip.x, grip.y);
     Sleep(50);
@@ -193,40 +190,36 @@ TEST_F(ScrollSkinnerTest, DraggingTheThumbPastEitherEndStopsItAtTheArrow) {
     MoveMouse(grip.x, bar.bottom + 12);
     Sleep(40);
     MoveMouse(grip.x, bar.bottom + 20);
-    Sleep(120);  // painted by now
-    phase = 1;
-    Sleep(100);
-    atBottomEdge = ScreenPixel(POINT{grip.x, bar.bottom - a - 1});
+    bottomShown = WaitFor([&] { return ScreenPixel(bottomEdge) == ThumbColour(2); }, 1500);
     atBottomArrow = ScreenPixel(POINT{grip.x, bar.bottom - a + 1});
-    phase = 0;
     MoveMouse(grip.x, bar.top - 12);
     Sleep(40);
     MoveMouse(grip.x, bar.top - 20);
-    Sleep(120);
-    phase = 2;
-    Sleep(100);
-    phase = 3;
+    topShown = WaitFor([&] { return ScreenPixel(topEdge) == ThumbColour(2); }, 1500);
+    atTopArrow = ScreenPixel(POINT{grip.x, bar.top + a - 2});
   });
   ASSERT_TRUE(script.Run());
 
-  bool sawBottom = false, sawTop = false;
-  for (const Seen& x : seen) {
-    if (x.phase == 1) {
-      sawBottom = true;
-      EXPECT_EQ(x.thumb.bottom, v->Length - a);
-      EXPECT_EQ(x.thumb.Height(), thumbLen);
-      EXPECT_EQ(x.frame, 2);
+  // On the screen: the thumb's far edge right at the arrow, the arrow untouched.
+  EXPECT_TRUE(bottomShown);
+  EXPECT_TRUE(topShown);
+  EXPECT_EQ(atBottomArrow, ArrowColour(13));
+  EXPECT_EQ(atTopArrow, ArrowColour(9));
+  // Each paint with the cursor past an end put the thumb at that end, at its full length.
+  int below = 0, above = 0;
+  for (const TWScrollbar::PaintRecord& p : paints) {
+    EXPECT_EQ(p.layout.thumb.Height(), thumbLen);
+    if (p.cursor.y >= bar.bottom) {
+      ++below;
+      EXPECT_EQ(p.layout.thumb.bottom, v->Length - a);
     }
-    if (x.phase == 2) {
-      sawTop = true;
-      EXPECT_EQ(x.thumb.top, a);
-      EXPECT_EQ(x.thumb.Height(), thumbLen);
+    if (p.cursor.y < bar.top) {
+      ++above;
+      EXPECT_EQ(p.layout.thumb.top, a);
     }
   }
-  EXPECT_TRUE(sawBottom);
-  EXPECT_TRUE(sawTop);
-  EXPECT_EQ(atBottomEdge, ThumbColour(2));
-  EXPECT_EQ(atBottomArrow, ArrowColour(13));
+  EXPECT_GT(below, 0);
+  EXPECT_GT(above, 0);
   // Back at the top when released there, and drawn from the bar again.
   PumpFor(50);
   EXPECT_EQ(lb->TopIndex(), 0);
