@@ -237,7 +237,14 @@ void TWScrollbar::Paint(HDC dc) {
     // The thumb follows the cursor while dragged, held between the arrows.
     const int delta = Vertical ? c.y - PressPoint.y : c.x - PressPoint.x;
     const int len = g.thumb.end - g.thumb.start;
-    const int start = DraggedThumbStart(PressThumbStart, delta, len, Length, ArrowSize);
+    int start = DraggedThumbStart(PressThumbStart, delta, len, Length, ArrowSize);
+    // Dragged too far off the bar, the system puts the thumb back where it was (its track
+    // position is the position of the press again): so does the skin.
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_TRACKPOS;
+    if (GetScrollInfo(Target, Vertical ? SB_VERT : SB_HORZ, &si) && si.nTrackPos == PressPosition)
+      start = PressThumbStart;
     in.thumb = ThumbExtent{start, start + len};
   }
   const ScrollBarLayout layout = LayoutScrollBar(in);
@@ -276,6 +283,12 @@ void TWScrollbar::Press(LPARAM l) {
   }
   GetCursorPos(&PressPoint);
   Geometry g;
+  if (Kind != 2) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_POS;
+    PressPosition = GetScrollInfo(Target, Kind == 0 ? SB_HORZ : SB_VERT, &si) ? si.nPos : 0;
+  }
   if (ReadGeometry(g)) {
     PressThumbStart = g.thumb.start;
     Length = g.length;

@@ -64,6 +64,7 @@ class TWScrollbar {
   int ThumbStart = 0, ThumbEnd = 0;
   POINT PressPoint{};
   int PressThumbStart = 0;
+  int PressPosition = 0;  // the bar's scroll position at the last press
   int PressedPart = kq::skin::spNone;
   bool Pressing = false;
   RECT BarRect{};     // target client coordinates

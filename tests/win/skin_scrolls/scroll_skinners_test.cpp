@@ -226,6 +226,47 @@ TEST_F(ScrollSkinnerTest, DraggingTheThumbPastEitherEndStopsItAtTheArrow) {
   EXPECT_EQ(v->LastPaint.layout.thumbFrame, 1);
 }
 
+TEST_F(ScrollSkinnerTest, ThumbDraggedFarOffTheBarGoesBackWithTheList) {
+  TListBox* lb = NewListBox(100);
+  SkinAndShow();
+  TWScrollbar* v = SkinnerOf<TSkinScrollbar>(lb)->VertOverlay();
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const int start = v->ThumbStart;
+  const POINT grip = OverlayPoint(v, a / 2, (v->ThumbStart + v->ThumbEnd) / 2);
+  std::vector<TWScrollbar::PaintRecord> paints;
+  Sampler sampler([&] {
+    if (v->Pressing && (paints.empty() || paints.back().count != v->LastPaint.count)) paints.push_back(v->LastPaint);
+  });
+  int topWhileAway = -1;
+  MouseScript script([&] {
+    MoveMouse(grip.x, grip.y);
+    Sleep(50);
+    MouseButton(true);
+    Sleep(60);
+    MoveMouse(grip.x, grip.y + 20);
+    Sleep(60);
+    MoveMouse(grip.x, grip.y + 40);
+    Sleep(100);
+    // Far to the side: the system gives up the drag for now.
+    MoveMouse(grip.x + 400, grip.y + 40);
+    WaitFor([&] { return !paints.empty() && paints.back().cursor.x > grip.x + 300; }, 1500);
+    Sleep(60);
+    topWhileAway = lb->TopIndex();
+  });
+  ASSERT_TRUE(script.Run());
+  ASSERT_FALSE(paints.empty());
+  bool sawMoved = false;
+  for (const TWScrollbar::PaintRecord& p : paints) {
+    if (p.cursor.x < grip.x + 300 && p.layout.thumb.top > start) sawMoved = true;
+    if (p.cursor.x > grip.x + 300) {
+      EXPECT_EQ(p.layout.thumb.top, start);
+    }
+  }
+  EXPECT_TRUE(sawMoved);
+  EXPECT_GT(paints.back().cursor.x, grip.x + 300);
+  EXPECT_EQ(topWhileAway, 0);
+}
+
 TEST_F(ScrollSkinnerTest, ADisabledScrollBarShowsTheDisabledTrackAndNoThumb) {
   TListBox* lb = NewListBox(40);
   auto* sb = new TScrollBar(form);
