@@ -399,6 +399,65 @@ TEST_F(ScrollSkinnerTest, AScrollBarControlScrollsByItsArrowAndShowsItPressed) {
   EXPECT_EQ(o->ThumbStart, kq::skin::ScrollControlThumb(o->Length, a, 5, 50, 0).start);
 }
 
+TEST_F(ScrollSkinnerTest, TheHorizontalBarsArrowScrollsSideways) {
+  TListBox* lb = NewListBox(40);
+  lb->SetScrollWidth(600);
+  SkinAndShow();
+  TWScrollbar* h = SkinnerOf<TSkinScrollbar>(lb)->HorzOverlay();
+  ASSERT_TRUE(h->Shown);
+  EXPECT_FALSE(h->Vertical);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const POINT right = OverlayPoint(h, h->Length - a / 2, a / 2);
+  bool seenPressed = false;
+  MouseScript script([&] {
+    MoveMouse(right.x, right.y);
+    Sleep(50);
+    MouseButton(true);
+    seenPressed = WaitFor([&] { return ScreenPixel(right) == ArrowColour(6); }, 150);
+    MouseButton(false);
+  });
+  ASSERT_TRUE(script.Run());
+  PumpFor(100);
+  EXPECT_TRUE(seenPressed);
+  EXPECT_GT(GetScrollPos(lb->Handle(), SB_HORZ), 0);
+  EXPECT_EQ(ScreenPixel(right), ArrowColour(5));
+}
+
+TEST_F(ScrollSkinnerTest, AScrollBarControlsThumbDraggedMovesItsPosition) {
+  auto* sb = new TScrollBar(form);
+  sb->SetParent(form);
+  sb->SetKind(sbVertical);
+  sb->SetBounds(300, 20, GetSystemMetrics(SM_CXVSCROLL), 200);
+  sb->SetParams(0, 0, 100);
+  sb->SetPageSize(10);
+  SkinAndShow();
+  TWScrollbar* o = SkinnerOf<TSkinScControl>(sb)->Overlay();
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const POINT grip = OverlayPoint(o, a / 2, (o->ThumbStart + o->ThumbEnd) / 2);
+  bool pressedLook = false;
+  Sampler sampler([&] {
+    if (o->Pressing && o->LastPaint.layout.thumbFrame == 2) pressedLook = true;
+  });
+  MouseScript script([&] {
+    MoveMouse(grip.x, grip.y);
+    Sleep(50);
+    MouseButton(true);
+    Sleep(60);
+    MoveMouse(grip.x, grip.y + 30);
+    Sleep(60);
+    MoveMouse(grip.x, grip.y + 60);
+    Sleep(100);
+    MouseButton(false);
+  });
+  ASSERT_TRUE(script.Run());
+  PumpFor(50);
+  EXPECT_TRUE(pressedLook);
+  EXPECT_GT(sb->Position(), 20);
+  // The skinned thumb stands where the new position puts it.
+  EXPECT_EQ(o->ThumbStart, kq::skin::ScrollControlThumb(o->Length, a, sb->Position(), 100, 10).start);
+  EXPECT_EQ(o->LastPaint.layout.thumbFrame, 1);
+}
+
 TEST_F(ScrollSkinnerTest, AListViewGetsItsBarsAndASkinnedHeader) {
   auto* lv = new TListView(form);
   lv->SetParent(form);
