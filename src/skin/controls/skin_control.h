@@ -20,6 +20,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -88,6 +89,9 @@ class TSkinControl : public TComponent, private SubclassTarget {
   // Icon and single-line text of a tab or header (layout 0 left, 1 centre, 2 right).
   void DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layout, const std::wstring& text,
                         int imageIndex, TImageList* images);
+  // The same with a system image list (a tab control's).
+  void DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layout, const std::wstring& text,
+                        int imageIndex, HIMAGELIST images);
 
   // The skin's face colour ([Colours] ButtonFace).
   TColor FaceColour() const;
