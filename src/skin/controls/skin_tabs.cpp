@@ -181,7 +181,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
 }
 
 void TSkinTab::DrawTab(kq::Bitmap& px, TBitmap& picture, const RECT& item, bool selected, int frame,
-                       const std::wstring& text, int image, HIMAGELIST list, HFONT font) {
+                       bool focusCue, const std::wstring& text, int image, HIMAGELIST list, HFONT font) {
   const kq::Rect piece = TabPieceRect(ToRect(item), selected, Orientation);
   if (piece.IsEmpty()) return;
   const TColor ink = SkinData ? SkinData->ButtonTextColour : clBtnText;
@@ -195,6 +195,10 @@ void TSkinTab::DrawTab(kq::Bitmap& px, TBitmap& picture, const RECT& item, bool 
     TCanvas& canvas = picture.Canvas();
     UseWindowFont(canvas, font, ink);
     DrawGlyphAndText(canvas, tr, 1, text, image, list);
+    if (focusCue) {
+      InflateRect(&tr, -3, -3);
+      DrawFocusRect(picture.MemoryDC(), &tr);
+    }
     return;
   }
   // A tab at the side is composed lying down, as a tab at the top, over what lies under it,
@@ -212,6 +216,10 @@ void TSkinTab::DrawTab(kq::Bitmap& px, TBitmap& picture, const RECT& item, bool 
   TCanvas& canvas = lying.Canvas();
   UseWindowFont(canvas, font, ink);
   DrawGlyphAndText(canvas, tr, 1, text, image, list);
+  if (focusCue) {
+    InflateRect(&tr, -3, -3);
+    DrawFocusRect(lying.MemoryDC(), &tr);
+  }
   GdiFlush();
   kq::Bitmap upright = lying.Pixels();
   Apply(upright, turn);
@@ -270,8 +278,10 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     const bool isSelected = i == selected;
     const int frame = ControlStateFrame(isSelected, i == HotItem, Focused && i == focusItem, Enabled);
     LastFrames[static_cast<size_t>(i)] = frame;
-    DrawTab(px, scratch_, items[static_cast<size_t>(i)], isSelected, frame, text, list ? item.iImage : -1, list,
-            font);
+    // The keyboard's place: the dotted frame the system draws on the focused tab.
+    const bool focusCue = Focused && i == focusItem && !(SendMessageW(Handle, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    DrawTab(px, scratch_, items[static_cast<size_t>(i)], isSelected, frame, focusCue, text,
+            list ? item.iImage : -1, list, font);
   }
   GdiFlush();
   BitBlt(dc, rect.left, rect.top, w, h, scratch_.MemoryDC(), 0, 0, SRCCOPY);

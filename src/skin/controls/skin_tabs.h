@@ -62,7 +62,7 @@ class TSkinTab : public TSkinControl {
   void FindUpDown();
   int ItemAt(POINT client) const;
   TColor BackgroundColour() const;
-  void DrawTab(kq::Bitmap& px, TBitmap& picture, const RECT& item, bool selected, int frame,
+  void DrawTab(kq::Bitmap& px, TBitmap& picture, const RECT& item, bool selected, int frame, bool focusCue,
                const std::wstring& text, int image, HIMAGELIST list, HFONT font);
 
   TTabImages images_;
