@@ -79,18 +79,24 @@ void TSkinControl::Notification(TComponent* component, TOperation op) {
   if (component == GraphicControl) GraphicControl = nullptr;
 }
 
-void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
-                                   TCanvas* canvas) {
-  if (Attached) return;
+bool TSkinControl::BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas) {
   auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
-  UseSkinColor = useSkinColor;
+  if (!control) return false;
   SkinData = skinData;
   FormSkinner = formSkinner;
   Canvas = canvas;
   Control = control;
   auto* windowed = dynamic_cast<TWinControl*>(control);
   Handle = windowed ? windowed->Handle() : nullptr;
+  return true;
+}
+
+void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+                                   TCanvas* canvas) {
+  if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
+  UseSkinColor = useSkinColor;
+  TControl* control = Control;
+  auto* windowed = dynamic_cast<TWinControl*>(control);
   HookWindowProc(control);
   if (windowed) windowed->SetDoubleBuffered(true);
   JoinFormSkinner();

@@ -128,6 +128,8 @@ class TSkinControl : public TComponent, private SubclassTarget {
   void Notification(TComponent* component, TOperation op) override;
   // Joins the form skinner's list (once).
   void JoinFormSkinner();
+  // Takes the owner control and the skin it is drawn with; false when the owner is no control.
+  bool BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas);
   // Takes the control's WindowProc (control and graphic attach).
   void HookWindowProc(TControl* control);
   // Gives it back, unless the control is going away.
