@@ -10,6 +10,7 @@
 #include "skin/controls/skin_edits.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_scrollbars.h"
+#include "skin/controls/skin_tabs.h"
 #include "skin/controls/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
@@ -96,6 +97,10 @@ TSkinControl* MakeSkinner(SkinnerKind kind, TComponent* owner) {
       return new TSkinUpDown(owner);
     case SkinnerKind::Progress:
       return new TSkinProgress(owner);
+    case SkinnerKind::Tab:
+      return new TSkinTab(owner);
+    case SkinnerKind::Tab31:
+      return new TSkinTab31(owner);
     default:
       return nullptr;
   }

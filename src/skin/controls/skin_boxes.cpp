@@ -30,16 +30,8 @@ TSkinBox::TSkinBox(TComponent* owner) : TSkinControl(owner) {}
 
 void TSkinBox::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
                                TCanvas* canvas) {
-  if (Attached) return;
-  auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
+  if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
   UseSkinColor = useSkinColor;
-  SkinData = skinData;
-  Canvas = canvas;
-  FormSkinner = formSkinner;
-  Control = control;
-  auto* windowed = dynamic_cast<TWinControl*>(control);
-  Handle = windowed ? windowed->Handle() : nullptr;
   JoinFormSkinner();
   if (UseSkinColor) TakeSkinColour();
   Attached = true;

@@ -142,15 +142,7 @@ TSkinObjImage::TSkinObjImage(TComponent* owner) : TSkinControl(owner) {}
 
 void TSkinObjImage::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool,
                                     TCanvas* canvas) {
-  if (Attached) return;
-  auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
-  SkinData = skinData;
-  FormSkinner = formSkinner;
-  Canvas = canvas;
-  Control = control;
-  auto* windowed = dynamic_cast<TWinControl*>(control);
-  Handle = windowed ? windowed->Handle() : nullptr;
+  if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
   JoinFormSkinner();
   if (Mode == 1) HandOverStrip();
   Attached = true;

@@ -79,18 +79,24 @@ void TSkinControl::Notification(TComponent* component, TOperation op) {
   if (component == GraphicControl) GraphicControl = nullptr;
 }
 
-void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
-                                   TCanvas* canvas) {
-  if (Attached) return;
+bool TSkinControl::BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas) {
   auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
-  UseSkinColor = useSkinColor;
+  if (!control) return false;
   SkinData = skinData;
   FormSkinner = formSkinner;
   Canvas = canvas;
   Control = control;
   auto* windowed = dynamic_cast<TWinControl*>(control);
   Handle = windowed ? windowed->Handle() : nullptr;
+  return true;
+}
+
+void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+                                   TCanvas* canvas) {
+  if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
+  UseSkinColor = useSkinColor;
+  TControl* control = Control;
+  auto* windowed = dynamic_cast<TWinControl*>(control);
   HookWindowProc(control);
   if (windowed) windowed->SetDoubleBuffered(true);
   JoinFormSkinner();
@@ -308,11 +314,17 @@ void TSkinControl::DrawCentredText(TCanvas& canvas, const RECT& rect, UINT align
 
 void TSkinControl::DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layout, const std::wstring& text,
                                     int imageIndex, TImageList* images) {
+  DrawGlyphAndText(canvas, rect, layout, text, imageIndex, images ? images->Handle() : nullptr);
+}
+
+void TSkinControl::DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layout, const std::wstring& text,
+                                    int imageIndex, HIMAGELIST images) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   int iconW = 0, iconH = 0;
-  if (images && imageIndex != -1 && images->Width() < width) {
-    iconW = images->Width();
-    iconH = images->Height();
+  int listW = 0, listH = 0;
+  if (images && imageIndex != -1 && ImageList_GetIconSize(images, &listW, &listH) && listW < width) {
+    iconW = listW;
+    iconH = listH;
   }
   constexpr UINT kTextFlags = DT_END_ELLIPSIS | DT_EXPANDTABS | DT_SINGLELINE;  // 0x8060
   int tw = 0, th = 0;
@@ -324,7 +336,7 @@ void TSkinControl::DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layou
   }
   const int dx = kq::skin::GlyphAndTextStart(layout, width, iconW, tw);
   if (iconW > 0)
-    ImageList_Draw(images->Handle(), imageIndex, canvas.Handle(), rect.left + dx,
+    ImageList_Draw(images, imageIndex, canvas.Handle(), rect.left + dx,
                    rect.top + (height - iconH) / 2, ILD_TRANSPARENT);
   if (text.empty()) return;
   RECT tr{rect.left + dx + iconW + 1, rect.top + (height - th) / 2, 0, 0};

@@ -20,6 +20,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -88,6 +89,9 @@ class TSkinControl : public TComponent, private SubclassTarget {
   // Icon and single-line text of a tab or header (layout 0 left, 1 centre, 2 right).
   void DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layout, const std::wstring& text,
                         int imageIndex, TImageList* images);
+  // The same with a system image list (a tab control's).
+  void DrawGlyphAndText(TCanvas& canvas, const RECT& rect, int layout, const std::wstring& text,
+                        int imageIndex, HIMAGELIST images);
 
   // The skin's face colour ([Colours] ButtonFace).
   TColor FaceColour() const;
@@ -124,6 +128,8 @@ class TSkinControl : public TComponent, private SubclassTarget {
   void Notification(TComponent* component, TOperation op) override;
   // Joins the form skinner's list (once).
   void JoinFormSkinner();
+  // Takes the owner control and the skin it is drawn with; false when the owner is no control.
+  bool BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas);
   // Takes the control's WindowProc (control and graphic attach).
   void HookWindowProc(TControl* control);
   // Gives it back, unless the control is going away.

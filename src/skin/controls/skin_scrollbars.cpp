@@ -623,7 +623,7 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
   }
   for (const Item& it : items) {
     canvas.Font().SetColor(SkinData->ButtonTextColour);
-    DrawGlyphAndText(canvas, it.r, it.layout, it.text, it.image, nullptr);
+    DrawGlyphAndText(canvas, it.r, it.layout, it.text, it.image, static_cast<HIMAGELIST>(nullptr));
   }
   BitBlt(dc, rect.left, rect.top, w, h, picture.MemoryDC(), 0, 0, SRCCOPY);
 }

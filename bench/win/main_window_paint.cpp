@@ -1,0 +1,96 @@
+// The scheduler's main window repainted whole (frame, client and every control) with the
+// default skin on it, against the same window unskinned, in one process under Wine: two main
+// windows side by side, one of them given the skin as the skin manager gives it (the form
+// skinner with its frame and the control skinners of every control).
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/kq_main.h"
+#include "app/pro_kqshutdown.h"
+#include "base/clock.h"
+#include "base/datetime.h"
+#include "skin/controls/skin_data.h"
+#include "skin/data/skin_load.h"
+#include "skin/form/core/skin_messages.h"
+#include "skin/form/win_skin_form.h"
+#include "ui/application.h"
+#include "ui/text.h"
+#include "win/win_bench.h"
+
+namespace {
+
+struct NoMachine : kq::MachineActions {
+  void Shutdown() override {}
+  void Restart() override {}
+  void LogOff() override {}
+};
+
+void Pump() {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+}
+
+void Settle() {
+  for (int i = 0; i < 20; ++i) {
+    Pump();
+    Sleep(5);
+  }
+}
+
+}  // namespace
+
+int main() {
+  TApplication app;
+  kq::ManualClock clock{kq::EncodeDateTime(2026, 12, 8, 20, 0, 0, 0)};
+  NoMachine machine;
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  TAppServices services;
+  services.Clock = &clock;
+  services.Machine = &machine;
+  services.IniFolder = kq::ui::Narrow(temp);
+  services.StartupFolder = std::wstring(temp) + L"Startup";
+  services.ProgramPath = std::wstring(temp) + L"kqshutdown.exe";
+
+  TMAIN_KQ* plain = CreateKqWindows(app, services).MAIN_KQ;
+  TMAIN_KQ* skinned = CreateKqWindows(app, services).MAIN_KQ;
+  plain->SetLeft(20);
+  skinned->SetLeft(plain->Left() + plain->Width() + 20);
+  plain->Show();
+  skinned->Show();
+
+  auto* skin = new TSkinData(skinned);
+  std::ifstream in(KQ_DEFAULT_SKIN, std::ios::binary);
+  std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), {});
+  if (file.empty() || !kq::LoadSkinModel(*skin, file, GetSystemMetrics(SM_CXHSCROLL))) {
+    std::fprintf(stderr, "the default skin did not load from %s\n", KQ_DEFAULT_SKIN);
+    return 1;
+  }
+  auto* fs = new TWinSkinForm(skinned);
+  fs->SetWindow(skinned->Handle());
+  fs->AttachToForm(skin, skinned);
+  SendMessageW(skinned->Handle(), SKM_SKINCONTROLS, 0, 1000);
+  Settle();
+  if (fs->ControlSkinners.size() < 10) {
+    std::fprintf(stderr, "only %zu control skinners on the main window\n", fs->ControlSkinners.size());
+    return 1;
+  }
+  std::printf("control skinners on the skinned main window: %zu\n", fs->ControlSkinners.size());
+
+  auto redraw = [](TForm* f) {
+    RedrawWindow(f->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  const auto plainRun = winbench::Measure("main window repaint, unskinned", [&] { redraw(plain); }, Pump);
+  const auto skinRun = winbench::Measure("main window repaint, default skin", [&] { redraw(skinned); }, Pump);
+  std::printf("skinned / unskinned, whole main window = %.2f\n", skinRun.median / plainRun.median);
+  return 0;
+}
