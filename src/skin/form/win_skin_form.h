@@ -242,6 +242,9 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   void HookMenus();
   void UnhookMenus();
   bool MeasureMenuItem(MEASUREITEMSTRUCT& mis);
+  // The item of the form's main menu under a command that the skin draws when its popup opens
+  // from the menu bar: one below the bar's own entries without a draw or measure handler.
+  TMenuItem* SkinDrawnMainMenuItem(UINT command) const;
   bool DrawMenuItem(const DRAWITEMSTRUCT& dis);
   void HookMenu(TMenu* menu, bool popup);
   void HookSystemPopupItems();

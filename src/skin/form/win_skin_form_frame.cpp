@@ -327,8 +327,9 @@ void TWinSkinForm::PaintFrame(HDC given) {
       // The frame keeps what was drawn so far.
     }
   }
-  // No caption button stays highlighted after a whole repaint.
-  HotObject = nullptr;
+  // No caption button stays highlighted after a whole repaint (the menu bar draws its hot
+  // button itself).
+  if (HotObject && IsCaptionButton(HotObject)) HotObject = nullptr;
 }
 
 void TWinSkinForm::PaintCaptionButton(TNCObject* button) {

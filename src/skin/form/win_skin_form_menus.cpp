@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/core/control_selection.h"
 #include "skin/controls/skin_data.h"
 #include "skin/controls/skin_manager.h"
 #include "skin/draw/blit.h"
@@ -66,6 +67,7 @@ struct ItemView {
   bool enabled = true;
   bool checked = false;
   bool separator = false;
+  bool submenu = false;  // the item opens a submenu
   int imageIndex = -1;
   TImageList* images = nullptr;
 };
@@ -77,6 +79,7 @@ ItemView ViewOf(TMenuItem* item) {
   v.enabled = item->Enabled();
   v.checked = item->Checked();
   v.separator = item->IsLine();
+  v.submenu = item->Count() > 0;
   v.imageIndex = item->ImageIndex();
   if (TMenu* m = item->GetMenu()) v.images = m->Images();
   return v;
@@ -101,6 +104,10 @@ ItemView ForeignView(HMENU menu, UINT id, UINT odsState) {
   const UINT state = menu ? GetMenuState(menu, id, MF_BYCOMMAND) : 0;
   v.enabled = state == static_cast<UINT>(-1) ? !(odsState & (ODS_GRAYED | ODS_DISABLED)) : (state & 3) == 0;
   v.checked = state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+  MENUITEMINFOW mi{};
+  mi.cbSize = sizeof(mi);
+  mi.fMask = MIIM_SUBMENU;
+  v.submenu = menu && GetMenuItemInfoW(menu, id, FALSE, &mi) && mi.hSubMenu;
   return v;
 }
 
@@ -209,9 +216,15 @@ void RemoveMenuLoopHook() {
   g_loop.form = nullptr;
 }
 
-// Every entry of a menu tree of a bare window is drawn by its owner (the skinner), keeping
-// its text for the keyboard and for measuring.
-void MarkOwnerDrawn(HMENU menu, int depth = 0) {
+// Every entry of a menu tree that the system would draw is made drawn by its owner (the
+// skinner), keeping its text for the keyboard and for measuring. The entries changed are
+// listed so that they can be given back as they were.
+struct MarkedEntry {
+  HMENU menu;
+  UINT position;
+  UINT type;
+};
+void MarkOwnerDrawn(HMENU menu, std::vector<MarkedEntry>& marked, int depth = 0) {
   if (!menu || depth > 16) return;
   const int n = GetMenuItemCount(menu);
   for (int i = 0; i < n; ++i) {
@@ -231,9 +244,32 @@ void MarkOwnerDrawn(HMENU menu, int depth = 0) {
         set.fMask |= MIIM_STRING;
         set.dwTypeData = text;
       }
-      SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &set);
+      if (SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &set))
+        marked.push_back(MarkedEntry{menu, static_cast<UINT>(i), mi.fType});
     }
-    if (mi.hSubMenu) MarkOwnerDrawn(mi.hSubMenu, depth + 1);
+    if (mi.hSubMenu) MarkOwnerDrawn(mi.hSubMenu, marked, depth + 1);
+  }
+}
+void UnmarkOwnerDrawn(const std::vector<MarkedEntry>& marked) {
+  for (const MarkedEntry& e : marked) {
+    if (!IsMenu(e.menu)) continue;
+    wchar_t text[256] = {};
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof(mi);
+    mi.fMask = MIIM_FTYPE | MIIM_STRING;
+    mi.dwTypeData = text;
+    mi.cch = 255;
+    // An entry the program has rebuilt meanwhile is left as it is now.
+    if (!GetMenuItemInfoW(e.menu, e.position, TRUE, &mi) || mi.fType != (e.type | MFT_OWNERDRAW)) continue;
+    MENUITEMINFOW set{};
+    set.cbSize = sizeof(set);
+    set.fMask = MIIM_FTYPE;
+    set.fType = e.type;
+    if (!(e.type & MFT_SEPARATOR)) {
+      set.fMask |= MIIM_STRING;
+      set.dwTypeData = text;
+    }
+    SetMenuItemInfoW(e.menu, e.position, TRUE, &set);
   }
 }
 
@@ -371,14 +407,19 @@ bool TWinSkinForm::OpenMenuBtn(int index) {
   g_loop.currentIndex = index;
   RECT wr{};
   GetWindowRect(hwnd_, &wr);
-  // 5. The owner draws the entries: the program's menus say so themselves.
-  if (!item) MarkOwnerDrawn(sub);
+  // 5. The skinner draws the entries (WM_MEASUREITEM and WM_DRAWITEM come to this window);
+  // they go back to the system's drawing when the popup has closed.
+  std::vector<MarkedEntry> marked;
+  if (enabled) MarkOwnerDrawn(sub, marked);
   // 6.
   MenuTracking = true;
   const int x = bounds.left + wr.left, y = bounds.bottom + wr.top;
-  if (TSkinManage* m = SkinManager()) {
-    m->MenuKind = kMenuKindMenuBar;
-    m->MenuFromMenuBar = true;
+  // Only a popup that opens is a menu-bar menu: a disabled entry must not leave the next
+  // popup taken for one.
+  TSkinManage* manager = SkinManager();
+  if (manager && enabled) {
+    manager->MenuKind = kMenuKindMenuBar;
+    manager->MenuFromMenuBar = true;
   }
   TrackedPopup = sub;
   InstallMenuLoopHook(this);
@@ -395,6 +436,7 @@ bool TWinSkinForm::OpenMenuBtn(int index) {
   if (!*alive) return false;
   MenuTracking = false;
   TrackedPopup = nullptr;
+  UnmarkOwnerDrawn(marked);
   if (!hidden.empty()) {
     ++menus_busy_;
     for (TMenuItem* h : hidden) h->SetVisible(true);
@@ -442,7 +484,7 @@ void TWinSkinForm::HookMenus() {
   if (!form_ || !skin_) return;
   if (skin_->SkinControls.Has(xcPopupMenu) && WindowClass != "TwwRichEditForm") {
     for (TComponent* c : std::vector<TComponent*>(form_->Components()))
-      if (auto* p = dynamic_cast<TPopupMenu*>(c); p && p != system_popup_ && p->Tag % 100 != skin_->DisableTag)
+      if (auto* p = dynamic_cast<TPopupMenu*>(c); p && p != system_popup_ && !kq::skin::TagDisabled(p->Tag, skin_->DisableTag))
         HookMenu(p, true);
   }
   if (skin_->SkinControls.Has(xcMenuItem)) {
@@ -473,6 +515,16 @@ void TWinSkinForm::HookSystemPopupItems() {
   });
 }
 
+TMenuItem* TWinSkinForm::SkinDrawnMainMenuItem(UINT command) const {
+  TMainMenu* menu = form_ ? form_->Menu() : nullptr;
+  TMenuItem* item = menu ? menu->FindItem(command) : nullptr;
+  if (!item || !item->ParentItem() || item->ParentItem() == menu->Items()) return nullptr;
+  // Items the program draws or measures itself keep their drawing; hooked items go through
+  // their handlers.
+  if (item->OnDrawItem() || item->OnMeasureItem()) return nullptr;
+  return item;
+}
+
 // ---- measuring --------------------------------------------------------------------------
 
 void TWinSkinForm::MeasureSkinnedItem(TMenuItem* item, int& width, int& height, bool systemPopup) {
@@ -488,7 +540,15 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& mis) {
   if (!WindowMenu || mis.CtlType != ODT_MENU || !skin_) return false;
   if (form_) {
     if (TSkinManage* m = SkinManager()) m->MarkPopupMenusFromMenuBar();
-    // The program's items measure through their handlers (the form's own handling).
+    if (TMenuItem* item = SkinDrawnMainMenuItem(mis.itemID)) {
+      // The item measures itself (it has no handler of its own), then makes room for the skin.
+      if (!TMenuItem::DispatchMeasureItem(mis)) return false;
+      int width = static_cast<int>(mis.itemWidth), height = static_cast<int>(mis.itemHeight);
+      MeasureSkinnedItem(item, width, height, false);
+      mis.itemWidth = static_cast<UINT>(std::max(width, 0));
+      return true;
+    }
+    // Other items of the program measure through their handlers (the form's own handling).
     if (TMenuItem::FromCommand(mis.itemID)) return false;
     if (mis.itemID >= 1 && mis.itemID <= 4095) return false;
   }
@@ -604,19 +664,35 @@ struct ItemPainter {
 
   // The system's check mark, in the button text colour, transparent.
   static void DrawCheck(HDC dc, const RECT& cell) {
-    HBITMAP check = LoadBitmapW(nullptr, MAKEINTRESOURCEW(32760));  // OBM_CHECK
-    if (!check) return;
+    const SIZE size = SystemGlyphSize(kCheckGlyph);
+    DrawSystemGlyph(dc, kCheckGlyph, cell.left + (cell.right - cell.left - size.cx) / 2 + 1,
+                    cell.top + (cell.bottom - cell.top - size.cy) / 2 + 1, GetSysColor(COLOR_BTNTEXT));
+  }
+  static constexpr int kCheckGlyph = 32760;  // OBM_CHECK
+  static constexpr int kArrowGlyph = 32739;  // OBM_MNARROW
+  static SIZE SystemGlyphSize(int id) {
+    SIZE size{0, 0};
+    if (HBITMAP glyph = LoadBitmapW(nullptr, MAKEINTRESOURCEW(id))) {
+      BITMAP bm{};
+      GetObjectW(glyph, sizeof(bm), &bm);
+      size = SIZE{bm.bmWidth, bm.bmHeight};
+      DeleteObject(glyph);
+    }
+    return size;
+  }
+  // A black-on-white system glyph drawn in `colour` at (x, y), transparent.
+  static void DrawSystemGlyph(HDC dc, int id, int x, int y, COLORREF colour) {
+    HBITMAP glyph = LoadBitmapW(nullptr, MAKEINTRESOURCEW(id));
+    if (!glyph) return;
     BITMAP bm{};
-    GetObjectW(check, sizeof(bm), &bm);
+    GetObjectW(glyph, sizeof(bm), &bm);
     HDC mem = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(mem, check);
-    const int x = cell.left + (cell.right - cell.left - bm.bmWidth) / 2 + 1;
-    const int y = cell.top + (cell.bottom - cell.top - bm.bmHeight) / 2 + 1;
-    HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNTEXT));
+    HGDIOBJ old = SelectObject(mem, glyph);
+    HBRUSH brush = CreateSolidBrush(colour);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
-    // Brush where the mark is black, the destination where it is white.
+    // Brush where the glyph is black, the destination where it is white.
     BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, 0x00B8074A);
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBk);
@@ -624,7 +700,23 @@ struct ItemPainter {
     DeleteObject(brush);
     SelectObject(mem, old);
     DeleteDC(mem);
-    DeleteObject(check);
+    DeleteObject(glyph);
+  }
+
+  // The arrow of an item that opens a submenu, where the system puts it, in the item's text
+  // colour. The system draws its own arrow into the item's DC after the owner has drawn, in
+  // its highlight colours over the skin; the owner's arrow area is taken out of that DC's
+  // clipping instead (the usual way to keep the system from drawing it).
+  RECT Arrow(TBitmap& work, const ItemView& v, bool selected) const {
+    const SIZE size = SystemGlyphSize(kArrowGlyph);
+    const int w = work.Width(), h = work.Height();
+    const ItemTextColours c{Rgb(skin.MenuTextColour), Rgb(skin.HilightTextColour), Rgb(skin.ButtonShadowColour),
+                            GetSysColor(COLOR_BTNSHADOW)};
+    // Inside the item's right cap, where the system would put it without one.
+    const int right = w - 1 - (Object() ? Object()->Margins.right : 0);
+    const RECT r{right - size.cx, (h - size.cy) / 2, right, (h - size.cy) / 2 + size.cy};
+    DrawSystemGlyph(work.MemoryDC(), kArrowGlyph, r.left, r.top, MenuItemTextColour(v.enabled, selected, c));
+    return r;
   }
 
   // DrawMenuSeparator: the middle rows of frame 2, caps kept, keyed on magenta.
@@ -660,9 +752,11 @@ struct ItemPainter {
         Text(dc, L"-", 0, r, v, false);
       } else {
         Content(work, v, selected, RECT{0, 0, w, h});
+        if (v.submenu) Arrow(work, v, selected);
       }
       GdiFlush();
       BitBlt(target, rect.left, rect.top, w, h, work.MemoryDC(), 0, 0, SRCCOPY);
+      if (v.submenu && !v.separator) KeepSystemArrowOff(target, rect);
       return;
     }
     kq::Bitmap bg;
@@ -680,11 +774,18 @@ struct ItemPainter {
                         object->Margins);
       GdiFlush();
       Content(work, v, selected, RECT{0, 0, w, h});
+      if (v.submenu) Arrow(work, v, selected);
     } else {
       Separator(pixels);
     }
     GdiFlush();
     BitBlt(target, rect.left, rect.top, w, h, work.MemoryDC(), 0, 0, SRCCOPY);
+    if (v.submenu && !v.separator) KeepSystemArrowOff(target, rect);
+  }
+
+  static void KeepSystemArrowOff(HDC target, const RECT& rect) {
+    const SIZE size = SystemGlyphSize(kArrowGlyph);
+    ExcludeClipRect(target, rect.right - size.cx - 1, rect.top, rect.right, rect.bottom);
   }
 };
 
@@ -724,7 +825,12 @@ bool TWinSkinForm::DrawMenuItem(const DRAWITEMSTRUCT& dis) {
   }
   if (TSkinManage* m = SkinManager()) m->MarkPopupMenusFromMenuBar();
   if (form_) {
-    // The program's items draw through their handlers (the form's own handling).
+    if (TMenuItem* item = SkinDrawnMainMenuItem(dis.itemID)) {
+      TCanvas canvas(dis.hDC);
+      PaintMenuItem(item, canvas, dis.rcItem, dis.itemState);
+      return true;
+    }
+    // Other items of the program draw through their handlers (the form's own handling).
     if (TMenuItem::FromCommand(dis.itemID)) return false;
     if (dis.itemID >= 1 && dis.itemID <= 4095) return false;
   }

@@ -192,7 +192,16 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar) {
     }
     b.BoundsRect = RECT{bar.left + r.left, bar.top + r.top, bar.left + r.right, bar.top + r.bottom};
     if (b.Caption.empty()) continue;
-    DrawCaption(work.MemoryDC(), font, b.Caption, RECT{r.left, r.top, r.right, r.bottom},
+    const RECT inBar{r.left, r.top, r.right, r.bottom};
+    // A repaint of the whole frame (the popup's window appearing over it) keeps the frame of
+    // the button whose popup is open or that the pointer is over; any other is normal.
+    if (&b != Form->HotObject) b.State = TNCObject::kNormal;
+    if (b.State == TNCObject::kPressed || b.State == TNCObject::kHot) {
+      HBRUSH brush = CreateSolidBrush(Rgb(Skin->ButtonHilightColour));
+      FrameRect(work.MemoryDC(), &inBar, brush);
+      DeleteObject(brush);
+    }
+    DrawCaption(work.MemoryDC(), font, b.Caption, inBar,
                 b.Enabled ? Rgb(Skin->MenuBarTextColour) : GetSysColor(COLOR_BTNSHADOW));
   }
   // 5. Onto the frame.

@@ -1,5 +1,6 @@
 #include "skin/form/win_skin_popmenu.h"
 
+#include "skin/controls/core/control_selection.h"
 #include "skin/controls/skin_data.h"
 #include "skin/controls/skin_manager.h"
 #include "skin/draw/blit.h"
@@ -7,6 +8,7 @@
 #include "skin/form/core/menu_rules.h"
 #include "skin/form/core/skin_messages.h"
 #include "ui/handles.h"
+#include "ui/menus.h"
 
 #ifndef MN_GETHMENU
 #define MN_GETHMENU 0x01E1
@@ -28,6 +30,8 @@ void TWinSkinPopMenu::Hook(HWND popup, TSkinData* skin, HMENU menu) {
 
 void TWinSkinPopMenu::Unhook() {
   subclass_.Detach();
+  system_look_known_ = false;
+  system_look_ = false;
   if (Region && RegionOwned) kq::ui::DeleteObjectCounted(Region);
   Region = nullptr;
   RegionOwned = false;
@@ -54,8 +58,30 @@ POINT TWinSkinPopMenu::ClientOffset() const {
   return POINT{p.x - wr.left, p.y - wr.top};
 }
 
+bool TWinSkinPopMenu::SystemLook() {
+  if (system_look_known_) return system_look_;
+  const HMENU menu = KnownMenu();
+  if (!menu || !Skin) return false;
+  system_look_known_ = true;
+  // The program's menus are found through the command of any of their entries.
+  const int n = GetMenuItemCount(menu);
+  for (int i = 0; i < n; ++i) {
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof(mi);
+    mi.fMask = MIIM_ID;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi)) continue;
+    const TMenuItem* item = TMenuItem::FromCommand(mi.wID);
+    const TMenu* owner = item ? item->GetMenu() : nullptr;
+    if (!owner) continue;
+    system_look_ = kq::skin::TagDisabled(owner->Tag, Skin->DisableTag);
+    break;
+  }
+  return system_look_;
+}
+
 bool TWinSkinPopMenu::CanPaint() {
-  return Skin && !Skin->NotLoaded && Skin->MenuBackground && !Skin->MenuBackground->Bitmap.Empty();
+  return Skin && !Skin->NotLoaded && Skin->MenuBackground && !Skin->MenuBackground->Bitmap.Empty() &&
+         !SystemLook();
 }
 
 TBitmap* TWinSkinPopMenu::Background() {

@@ -27,7 +27,11 @@ class TWinSkinPopMenu : public TObject, private SubclassTarget {
 
   // The menu the popup shows: asked of the window when not known yet.
   HMENU KnownMenu();
-  // The menu background rendered at the window's size (nullptr when the skin has none);
+  // The popup shows a menu of the program whose Tag switches the skin off (Tag mod 100 equals
+  // the skin's DisableTag): the window keeps the system's look, as its items do.
+  bool SystemLook();
+  // The menu background rendered at the window's size (nullptr when the skin has none or the
+  // popup keeps the system's look);
   // made again when the window's size changed.
   TBitmap* Background();
   // Where the client area (and so the items' rectangles) starts inside the window.
@@ -54,5 +58,7 @@ class TWinSkinPopMenu : public TObject, private SubclassTarget {
   LRESULT PaintOnPrint(WPARAM w, LPARAM l);
 
   TBitmap background_;
+  bool system_look_known_ = false;
+  bool system_look_ = false;
   WindowSubclass subclass_{SubclassKind::PopupMenu};
 };

@@ -1,15 +1,18 @@
 // Helpers of the skinned-menu tests: a user on a helper thread (real mouse and keyboard through
-// SendInput, waiting for menu windows, reading the screen) while the test's own thread runs the
+// SendInput or the X server, waiting for menu windows, reading the screen) while the test's own thread runs the
 // program's message loop and its menu loops; a watchdog that closes any menu left open, so a
 // stuck menu can never hang the suite.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
+#include <string>
 #include <functional>
 #include <iterator>
 #include <thread>
@@ -33,10 +36,10 @@ using traytest::SaveScreenshot;
 inline std::vector<std::uint8_t> DefaultSkinStream() {
   std::ifstream in(KQ_DEFAULT_SKIN, std::ios::binary);
   std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), {});
-  std::vector<std::uint8_t> stream(4);
+  std::vector<std::uint8_t> stream(4 + file.size());
   const auto n = static_cast<std::uint32_t>(file.size());
   for (int i = 0; i < 4; ++i) stream[static_cast<size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
-  stream.insert(stream.end(), file.begin(), file.end());
+  std::copy(file.begin(), file.end(), stream.begin() + 4);
   return stream;
 }
 
@@ -91,6 +94,57 @@ inline void Press(WORD vk) {
   Sleep(20);
   Key(vk, false);
   Sleep(60);
+}
+
+// ---- the pointer of the X server ----
+//
+// Wine puts its pointer back where the X server has it whenever a window appears, so a
+// pointer moved with SendInput jumps back as soon as a menu opens. These move and click the X
+// server's own pointer with xdotool (a Linux program, which Wine starts like any other). Wine
+// gives no process handle to wait on for it, so the shell leaves a marker file when xdotool
+// has finished, and the caller waits for that.
+inline bool XDoTool(const std::string& args, int timeoutMs = 5000) {
+  static int serial = 0;
+  char marker[96];
+  std::snprintf(marker, sizeof marker, "/tmp/kq-xdotool-%lu-%d", GetCurrentProcessId(), ++serial);
+  std::wstring windowsMarker = L"Z:";
+  for (const char* c = marker; *c; ++c) windowsMarker += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  DeleteFileW(windowsMarker.c_str());
+  const std::string line = "/bin/sh -c \"/usr/bin/xdotool " + args + " && : > " + marker + "\"";
+  std::wstring cmd(line.begin(), line.end());
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(L"/bin/sh", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    ADD_FAILURE() << "cannot start /bin/sh for xdotool (error " << GetLastError() << ")";
+    return false;
+  }
+  if (pi.hThread) CloseHandle(pi.hThread);
+  if (pi.hProcess) CloseHandle(pi.hProcess);
+  for (int waited = 0; GetFileAttributesW(windowsMarker.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 5) {
+    if (waited > timeoutMs) {
+      ADD_FAILURE() << "xdotool " << args << " did not finish (is xdotool installed?)";
+      return false;
+    }
+    Sleep(5);
+  }
+  DeleteFileW(windowsMarker.c_str());
+  return true;
+}
+inline bool CursorAt(int x, int y) {
+  POINT p{};
+  GetCursorPos(&p);
+  return p.x == x && p.y == y;
+}
+// Moves the pointer and waits until Wine sees it there.
+inline bool XMoveTo(int x, int y) {
+  return XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y)) &&
+         WaitFor([&] { return CursorAt(x, y); }, 2000);
+}
+inline bool XMoveTo(POINT p) { return XMoveTo(p.x, p.y); }
+// A click there (button 1 left, 3 right).
+inline bool XClickAt(POINT p, int button = 1) {
+  return XMoveTo(p) && XDoTool("click " + std::to_string(button));
 }
 
 inline COLORREF ScreenPixel(int x, int y) {
