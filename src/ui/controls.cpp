@@ -878,6 +878,9 @@ void TWinControl::WMPaint(TMessage& m) {
     RECT r;
     GetClientRect(handle_, &r);
     MemoryCanvas mem(paint.dc(), r.right, r.bottom);
+    // A new bitmap is black: what neither the erase nor the paint covers shows the
+    // control's colour instead.
+    FillRect(mem.dc(), &r, ColorBrush());
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.dc()), reinterpret_cast<LPARAM>(mem.dc()));
     Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem.dc()), 0);
     BitBlt(paint.dc(), 0, 0, r.right, r.bottom, mem.dc(), 0, 0, SRCCOPY);

@@ -257,6 +257,18 @@ LRESULT TSkinComBox::EditMessage(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
   return r;
 }
 
+bool TSkinComBox::BeforeMessage(TMessage& m) {
+  // A simple combo box paints its edit and its list only; the strip below the list (which
+  // keeps whole items) would show whatever the double buffer's picture held: the parent's
+  // colour goes there first.
+  if (m.Msg == WM_PAINT && m.WParam && Handle && (GetWindowLongPtrW(Handle, GWL_STYLE) & 3) == CBS_SIMPLE) {
+    RECT r{};
+    GetClientRect(Handle, &r);
+    FillParentColor(reinterpret_cast<HDC>(m.WParam), r);
+  }
+  return TSkinControl::BeforeMessage(m);
+}
+
 void TSkinComBox::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_LBUTTONDOWN:

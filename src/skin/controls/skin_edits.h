@@ -60,6 +60,7 @@ class TSkinComBox : public TSkinControl {
   void AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner,
                       TCanvas* canvas) override;
   void Detach() override;
+  bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ui/comctrls.h"
 #include "ui/extctrls.h"
 #include "ui/forms.h"
 #include "ui/lists.h"
@@ -28,6 +29,8 @@ class TGalleryTabsForm : public TForm {
   TComboBox* cb_onpage;
   TRadioButton* rb_shutdown;
   TRadioButton* rb_restart;
+  TComboBox* cb_simple;     // a simple combo box: its list always shown
+  TDateTimePicker* tp_time; // a time picker: spin buttons inside
   TListBox* lb_onpage;
   TTabControl* tc_bottom;  // tabs at the bottom
   TTabControl* tc_left;    // tabs at the left
@@ -72,6 +75,14 @@ class TGalleryTabsForm : public TForm {
     rb_restart = new TRadioButton(this);
     OnSheet(rb_restart, ts_task, "rb_restart", 12, 72, 100, 17);
     rb_restart->SetCaption(L"重启");
+    cb_simple = new TComboBox(this);
+    OnSheet(cb_simple, ts_task, "cb_simple", 164, 12, 110, 90);
+    cb_simple->SetStyle(csSimple);
+    cb_simple->SetItems({L"关闭计算机", L"注销计算机", L"重启计算机", L"关闭", L"注销", L"重启", L"等待"});
+    cb_simple->SetItemIndex(1);
+    tp_time = new TDateTimePicker(this);
+    OnSheet(tp_time, ts_task, "tp_time", 12, 100, 100, 21);
+    tp_time->SetKind(dtkTime);
     lb_onpage = new TListBox(this);
     OnSheet(lb_onpage, ts_log, "lb_onpage", 8, 8, 200, 120);
     for (int i = 1; i <= 20; ++i) lb_onpage->AddItem(L"开始执行 第" + std::to_wstring(i) + L"次");

@@ -185,6 +185,18 @@ TEST_F(EditsTest, ASimpleCombosListGetsSkinnedScrollBarsAndItsEditIsNotSubclasse
   simple->Repaint();
   PumpFor(50);
   EXPECT_EQ(skinner->LastFrame(), 0);
+  // The strip of the combo box below its list (the list keeps whole items) shows the form
+  // behind it, not the black of an unpainted picture.
+  RECT client, list;
+  GetClientRect(simple->Handle(), &client);
+  GetWindowRect(info.hwndList, &list);
+  MapWindowPoints(nullptr, simple->Handle(), reinterpret_cast<POINT*>(&list), 2);
+  ASSERT_LT(list.bottom, client.bottom);
+  POINT below{client.right / 2, client.bottom - 1};
+  ClientToScreen(simple->Handle(), &below);
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetPixel(screen, below.x, below.y), ColorToRGB(form->Color()));
+  ReleaseDC(nullptr, screen);
 }
 
 TEST_F(EditsTest, ADatePickerThatDropsDownIsDrawnAsAComboBox) {

@@ -109,6 +109,9 @@ TEST_F(TabsGallery, EveryTabbedControlWearsTheDefaultSkin) {
   EXPECT_NE(skinnerOf(g->btn_onpage), nullptr);
   EXPECT_NE(skinnerOf(g->cb_onpage), nullptr);
   EXPECT_NE(skinnerOf(g->lb_onpage), nullptr);
+  // The time picker's spin buttons are the skin's too.
+  auto* time = dynamic_cast<TSkinEdit*>(skinnerOf(g->tp_time));
+  ASSERT_NE(time, nullptr);
 
   // Each page in turn, chosen with the mouse: shown on the face colour.
   const COLORREF face = ColorToRGB(skin->ButtonFaceColour);
@@ -131,5 +134,14 @@ TEST_F(TabsGallery, EveryTabbedControlWearsTheDefaultSkin) {
     PumpFor(100);
     EXPECT_EQ(ScreenPixelOf(sh, c.right - 6, c.bottom - 6), face) << "page " << i;
     Shoot(g->Handle(), "gallery_tabs_page" + std::to_string(i + 1) + ".bmp");
+    if (i == 1) {
+      ASSERT_NE(time->UpDown(), nullptr);
+      EXPECT_GT(time->UpDown()->LastFrame(0), 0);
+      // Below the simple combo box's list: the page, not black.
+      HWND cb = g->cb_simple->Handle();
+      RECT cc;
+      GetClientRect(cb, &cc);
+      EXPECT_EQ(ScreenPixelOf(cb, cc.right / 2, cc.bottom - 1), face);
+    }
   }
 }
