@@ -185,6 +185,9 @@ LRESULT CALLBACK MenuLoopHook(int code, WPARAM w, LPARAM l) {
       const POINT pt = msg->pt;
       if (pt.x != g_loop.last.x || pt.y != g_loop.last.y) {
         target = form->MenuBar->MenuBtnAt(form->ScreenToFrame(pt.x, pt.y));
+        // Crossing a disabled entry leaves the open popup open (it would open nothing and
+        // end the menu loop).
+        if (target && !target->Enabled) target = nullptr;
         g_loop.last = pt;
       }
       break;

@@ -216,9 +216,11 @@ TMenuBtn* TWinSkinMenu::MenuBtnAt(POINT p) const {
 }
 
 TMenuBtn* TWinSkinMenu::NeighbourMenuBtn(bool forward, int current) const {
-  std::vector<bool> shown;
-  for (const auto& b : Buttons) shown.push_back(b->Visible && !b->Caption.empty());
-  return Button(kq::skin::NeighbourMenuButton(shown, current, forward));
+  // Entries that open nothing (hidden, without caption, disabled) are passed over: moving
+  // onto one would end the menu loop.
+  std::vector<bool> openable;
+  for (const auto& b : Buttons) openable.push_back(b->Visible && !b->Caption.empty() && b->Enabled);
+  return Button(kq::skin::NeighbourMenuButton(openable, current, forward));
 }
 
 TMenuBtn* TWinSkinMenu::MenuBtnForAccel(wchar_t ch) const {

@@ -62,7 +62,7 @@ class TWinSkinMenu {
   void PaintMenuBar(HDC dc, const RECT& bar);
   // The first button under a frame point that has a caption, or nullptr.
   TMenuBtn* MenuBtnAt(POINT p) const;
-  // The button the arrow keys move to from `current`, or nullptr.
+  // The button the arrow keys move to from `current` (the next one that can open), or nullptr.
   TMenuBtn* NeighbourMenuBtn(bool forward, int current) const;
   // The first enabled, visible button whose caption has this accelerator, or nullptr.
   TMenuBtn* MenuBtnForAccel(wchar_t ch) const;

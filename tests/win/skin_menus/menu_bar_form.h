@@ -121,6 +121,9 @@ class TMenuBarForm : public TForm {
     N_plain2 = Item(PopupMenu2->Items(), "N_plain2", L"系统外观二");
     SetPopupMenu(PopupMenu2);
 
+    // Only items that run something are logged, not the entries that open a submenu.
+    for (TMenuItem* entry : {mnu_file, mnu_edit, mnu_view, mnu_help, N_recent}) entry->OnClick = nullptr;
+
     Label1 = new TLabel(this);
     Label1->Name = "Label1";
     Label1->SetParent(this);

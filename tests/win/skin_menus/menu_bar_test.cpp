@@ -313,6 +313,56 @@ TEST_F(MenuBar, MovingThePointerToAnotherEntrySwitchesPopups) {
   ExpectAllClosed();
 }
 
+TEST_F(MenuBar, ASecondClickOnTheOpenEntryClosesItsPopup) {
+  HMENU file = File();
+  bool shown = false, closed = false, staysClosed = false;
+  RunUser([&] {
+    if (!XClickAt(ButtonMiddle(0))) return;
+    shown = WaitFor([&] { return OnlyShown(file); });
+    if (!shown) return;
+    WaitForItemPixel(file, 0, kHotFill);
+    XDoTool("click 1");
+    closed = WaitFor([] { return VisibleMenus().empty(); });
+    // The click that closed the popup does not open it again.
+    staysClosed = !WaitFor([] { return !VisibleMenus().empty(); }, 500);
+  });
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(staysClosed);
+  ExpectAllClosed();
+}
+
+TEST_F(MenuBar, MovingAlongTheBarPassesOverTheDisabledEntry) {
+  HMENU edit = Edit(), help = Help();
+  bool editShown = false, helpByKey = false, editByKey = false, editKept = false, helpByPointer = false;
+  RunUser([&] {
+    if (!XClickAt(ButtonMiddle(1))) return;
+    editShown = WaitFor([&] { return OnlyShown(edit); });
+    if (!editShown) return;
+    WaitForItemPixel(edit, 0, kHotFill);
+    // Right from 编辑 goes on to 帮助, Left comes back: 查看 opens nothing and is passed over.
+    Press(VK_RIGHT);
+    helpByKey = WaitFor([&] { return OnlyShown(help); });
+    WaitForItemPixel(help, 0, kHotFill);
+    Press(VK_LEFT);
+    editByKey = WaitFor([&] { return OnlyShown(edit); });
+    // The pointer crossing it leaves the open popup open.
+    XMoveTo(ButtonMiddle(1));
+    XMoveTo(ButtonMiddle(2));
+    editKept = !WaitFor([&] { return !OnlyShown(edit); }, 500);
+    XMoveTo(ButtonMiddle(3));
+    helpByPointer = WaitFor([&] { return OnlyShown(help); });
+    Press(VK_ESCAPE);
+    WaitFor([] { return VisibleMenus().empty(); });
+  });
+  EXPECT_TRUE(editShown);
+  EXPECT_TRUE(helpByKey);
+  EXPECT_TRUE(editByKey);
+  EXPECT_TRUE(editKept);
+  EXPECT_TRUE(helpByPointer);
+  ExpectAllClosed();
+}
+
 TEST_F(MenuBar, AltAndALetterOpensTheEntryAndAltAloneEntersNoMenuLoop) {
   HMENU edit = Edit();
   const DWORD thread = GetCurrentThreadId();
@@ -433,3 +483,4 @@ TEST_F(MenuBar, AnEntryWithoutTextTakesItsCaptionFromTheFormsMenu) {
 }
 
 }  // namespace
+

@@ -23,15 +23,15 @@ std::vector<bool> VisibleAfterHidingSeparators(const std::vector<MenuEntryState>
   return out;
 }
 
-int NeighbourMenuButton(const std::vector<bool>& visible, int current, bool forward) {
-  const int n = static_cast<int>(visible.size());
+int NeighbourMenuButton(const std::vector<bool>& openable, int current, bool forward) {
+  const int n = static_cast<int>(openable.size());
   if (n == 0) return -1;
   int i = current;
   if (i < 0 || i >= n) i = forward ? -1 : n;
   for (int step = 0; step < n; ++step) {
     i = forward ? (i + 1) % n : (i - 1 + n) % n;
     if (i < 0) i += n;
-    if (visible[static_cast<size_t>(i)]) return i;
+    if (openable[static_cast<size_t>(i)]) return i;
   }
   return -1;
 }

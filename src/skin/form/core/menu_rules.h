@@ -28,9 +28,9 @@ std::vector<bool> VisibleAfterHidingSeparators(const std::vector<MenuEntryState>
 // ---- the menu bar ----
 
 // The button the arrow keys move to from `current` (-1: none yet): the next one after the
-// last wraps to the first, the one before the first to the last. Hidden buttons are passed
-// over; -1 when no button is shown.
-int NeighbourMenuButton(const std::vector<bool>& visible, int current, bool forward);
+// last wraps to the first, the one before the first to the last. Buttons that cannot open
+// (false in `openable`: hidden or disabled) are passed over; -1 when none can.
+int NeighbourMenuButton(const std::vector<bool>& openable, int current, bool forward);
 
 struct MenuBarButtonInput {
   bool visible = true;
