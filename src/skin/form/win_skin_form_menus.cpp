@@ -18,6 +18,7 @@
 #include "skin/form/win_skin_menu.h"
 #include "skin/form/win_skin_popmenu.h"
 #include "ui/forms.h"
+#include "ui/handles.h"
 #include "ui/imglist.h"
 #include "ui/menus.h"
 
@@ -558,13 +559,13 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& mis) {
   wchar_t text[81] = {};
   if (TrackedPopup) GetMenuStringW(TrackedPopup, mis.itemID, text, 80, MF_BYCOMMAND);
   if (!text[0] && WindowMenu) GetMenuStringW(WindowMenu, mis.itemID, text, 80, MF_BYCOMMAND);
-  HDC dc = GetDC(hwnd_);
+  HDC dc = kq::ui::GetDCCounted(hwnd_);
   HGDIOBJ old = SelectObject(dc, MenuFont());
   RECT r{0, 0, 0, 0};
   const std::wstring s = text[0] ? std::wstring(text) : std::wstring(L" ");
   DrawTextW(dc, s.c_str(), static_cast<int>(s.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
   SelectObject(dc, old);
-  ReleaseDC(hwnd_, dc);
+  kq::ui::ReleaseDCCounted(hwnd_, dc);
   const bool hasObject = skin_->MenuItem && !skin_->MenuItem->Bitmap.Empty();
   const ItemSize size = ForeignItemSize(r.right, text[0] != 0, r.bottom, hasObject,
                                         hasObject ? skin_->MenuItem->Margins.left : 0, Win9x());
@@ -627,15 +628,16 @@ struct ItemPainter {
       if (v.checked) {
         // A dither of face and highlight behind a checked item's image, with a sunken edge.
         const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-        HBITMAP bits = CreateBitmap(8, 8, 1, 1, pattern);
+        HBITMAP bits = kq::ui::CreateBitmapCounted(8, 8, 1, 1, pattern);
         HBRUSH dither = CreatePatternBrush(bits);
+        kq::ui::GdiCreated(dither);
         const COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
         const COLORREF oldBk = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
         FillRect(dc, &cell, dither);
         SetTextColor(dc, oldText);
         SetBkColor(dc, oldBk);
-        DeleteObject(dither);
-        DeleteObject(bits);
+        kq::ui::DeleteObjectCounted(dither);
+        kq::ui::DeleteObjectCounted(bits);
         RECT edge = cell;
         DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
       }
@@ -673,25 +675,30 @@ struct ItemPainter {
   }
   static constexpr int kCheckGlyph = 32760;  // OBM_CHECK
   static constexpr int kArrowGlyph = 32739;  // OBM_MNARROW
+  static HBITMAP LoadSystemGlyph(int id) {
+    HBITMAP glyph = LoadBitmapW(nullptr, MAKEINTRESOURCEW(id));
+    if (glyph) kq::ui::GdiCreated(glyph);
+    return glyph;
+  }
   static SIZE SystemGlyphSize(int id) {
     SIZE size{0, 0};
-    if (HBITMAP glyph = LoadBitmapW(nullptr, MAKEINTRESOURCEW(id))) {
+    if (HBITMAP glyph = LoadSystemGlyph(id)) {
       BITMAP bm{};
       GetObjectW(glyph, sizeof(bm), &bm);
       size = SIZE{bm.bmWidth, bm.bmHeight};
-      DeleteObject(glyph);
+      kq::ui::DeleteObjectCounted(glyph);
     }
     return size;
   }
   // A black-on-white system glyph drawn in `colour` at (x, y), transparent.
   static void DrawSystemGlyph(HDC dc, int id, int x, int y, COLORREF colour) {
-    HBITMAP glyph = LoadBitmapW(nullptr, MAKEINTRESOURCEW(id));
+    HBITMAP glyph = LoadSystemGlyph(id);
     if (!glyph) return;
     BITMAP bm{};
     GetObjectW(glyph, sizeof(bm), &bm);
-    HDC mem = CreateCompatibleDC(dc);
+    HDC mem = kq::ui::CreateCompatibleDCCounted(dc);
     HGDIOBJ old = SelectObject(mem, glyph);
-    HBRUSH brush = CreateSolidBrush(colour);
+    HBRUSH brush = kq::ui::CreateSolidBrushCounted(colour);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
@@ -700,10 +707,10 @@ struct ItemPainter {
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBk);
     SelectObject(dc, oldBrush);
-    DeleteObject(brush);
+    kq::ui::DeleteObjectCounted(brush);
     SelectObject(mem, old);
-    DeleteDC(mem);
-    DeleteObject(glyph);
+    kq::ui::DeleteDCCounted(mem);
+    kq::ui::DeleteObjectCounted(glyph);
   }
 
   // The arrow of an item that opens a submenu, where the system puts it, in the item's text

@@ -9,6 +9,7 @@
 #include "skin/form/core/menu_rules.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
+#include "ui/handles.h"
 #include "ui/menus.h"
 
 namespace {
@@ -38,9 +39,9 @@ void TMenuBtn::Paint() {
   BitBlt(dc, b.left, b.top, b.right - b.left, b.bottom - b.top, Bar->BarBitmap.MemoryDC(),
          b.left - Bar->BarRect.left, b.top - Bar->BarRect.top, SRCCOPY);
   if (State == kPressed || State == kHot) {
-    HBRUSH brush = CreateSolidBrush(Rgb(Bar->Skin->ButtonHilightColour));
+    HBRUSH brush = kq::ui::CreateSolidBrushCounted(Rgb(Bar->Skin->ButtonHilightColour));
     FrameRect(dc, &b, brush);
-    DeleteObject(brush);
+    kq::ui::DeleteObjectCounted(brush);
   }
   DrawCaption(dc, f->MenuFont(), Caption, b,
               Enabled ? Rgb(Bar->Skin->MenuBarTextColour) : GetSysColor(COLOR_BTNSHADOW));
@@ -197,9 +198,9 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar) {
     // the button whose popup is open or that the pointer is over; any other is normal.
     if (&b != Form->HotObject) b.State = TNCObject::kNormal;
     if (b.State == TNCObject::kPressed || b.State == TNCObject::kHot) {
-      HBRUSH brush = CreateSolidBrush(Rgb(Skin->ButtonHilightColour));
+      HBRUSH brush = kq::ui::CreateSolidBrushCounted(Rgb(Skin->ButtonHilightColour));
       FrameRect(work.MemoryDC(), &inBar, brush);
-      DeleteObject(brush);
+      kq::ui::DeleteObjectCounted(brush);
     }
     DrawCaption(work.MemoryDC(), font, b.Caption, inBar,
                 b.Enabled ? Rgb(Skin->MenuBarTextColour) : GetSysColor(COLOR_BTNSHADOW));

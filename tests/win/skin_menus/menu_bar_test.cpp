@@ -11,6 +11,7 @@
 #include "skin/controls/core/manager_rules.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
+#include "ui/handles.h"
 #include "ui/messages.h"
 #include "win/skin_menus/menu_bar_form.h"
 #include "win/skin_menus/menu_test_util.h"
@@ -444,6 +445,38 @@ TEST_F(MenuBar, APopupMenuWithTheDisableTagKeepsTheSystemLook) {
   EXPECT_EQ(hot, GetSysColor(COLOR_HIGHLIGHT)) << std::hex << hot;
   EXPECT_EQ(cold, GetSysColor(COLOR_MENU)) << std::hex << cold;
   EXPECT_TRUE(closed);
+  ExpectAllClosed();
+}
+
+TEST_F(MenuBar, OpeningAndClosingMenusLeavesNoGdiObjects) {
+  HMENU file = File(), edit = Edit(), recent = form->N_recent->Handle();
+  // One round: the file menu with its submenu (items, separators, the arrow, the own-drawn
+  // item), a switch to the edit menu, closed with Escape.
+  auto round = [&] {
+    bool ok = XClickAt(ButtonMiddle(0)) && WaitFor([&] { return OnlyShown(file); });
+    ok = ok && WaitForItemPixel(file, 0, kHotFill) == kHotFill;
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    ok = ok && WaitFor([&] { return (GetMenuState(file, 3, MF_BYPOSITION) & MF_HILITE) != 0; });
+    Press(VK_RIGHT);
+    ok = ok && WaitFor([&] { return MenuShown(recent); });
+    ok = ok && XMoveTo(ButtonMiddle(1)) && WaitFor([&] { return OnlyShown(edit); });
+    ok = ok && WaitForItemPixel(edit, 0, kHotFill) == kHotFill;
+    Press(VK_ESCAPE);
+    return WaitFor([] { return VisibleMenus().empty(); }) && ok;
+  };
+  bool first = false;
+  RunUser([&] { first = round(); });
+  ASSERT_TRUE(first);
+  uitest::PumpFor(300);
+  const long before = kq::ui::LiveGdiHandles();
+  int rounds = 0;
+  RunUser([&] {
+    for (int i = 0; i < 3; ++i) rounds += round() ? 1 : 0;
+  });
+  uitest::PumpFor(300);
+  EXPECT_EQ(rounds, 3);
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), before);
   ExpectAllClosed();
 }
 
