@@ -280,6 +280,19 @@ TEST_F(ControlsTest, DoubleBufferedControlPaintsThroughOneMemoryContext) {
   form->GroupBox2->WindowProc = saved;
 }
 
+TEST_F(ControlsTest, ADoubleBufferedControlThatPaintsNothingShowsItsColourNotBlack) {
+  // A plain window of the layer: no background brush, no painting of its own.
+  auto* plain = new TStandInControl(form, "TPlainBox");
+  plain->SetParent(form);
+  plain->SetBounds(250, 200, 40, 30);
+  plain->SetColor(RGB(0x55, 0x99, 0x33));
+  plain->SetDoubleBuffered(true);
+  RedrawWindow(plain->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC dc = GetDC(plain->Handle());
+  EXPECT_EQ(GetPixel(dc, 20, 15), RGB(0x55, 0x99, 0x33));
+  ReleaseDC(plain->Handle(), dc);
+}
+
 TEST_F(ControlsTest, AltAcceleratorIsOfferedAsDialogCharAndClicksTheButton) {
   form->btn_save->SetCaption(L"保存(&S)");
   int clicks = 0;
