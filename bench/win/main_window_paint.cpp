@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -92,5 +93,23 @@ int main() {
   const auto plainRun = winbench::Measure("main window repaint, unskinned", [&] { redraw(plain); }, Pump);
   const auto skinRun = winbench::Measure("main window repaint, default skin", [&] { redraw(skinned); }, Pump);
   std::printf("skinned / unskinned, whole main window = %.2f\n", skinRun.median / plainRun.median);
+  // Where the time goes: the frame alone, and with KQ_BENCH_DETAIL set each control alone.
+  auto frame = [](TForm* f) { RedrawWindow(f->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW); };
+  const auto plainFrame = winbench::Measure("frame only, unskinned", [&] { frame(plain); }, Pump, 3, 0.1);
+  const auto skinFrame = winbench::Measure("frame only, default skin", [&] { frame(skinned); }, Pump, 3, 0.1);
+  std::printf("skinned / unskinned, frame only         = %.2f\n", skinFrame.median / plainFrame.median);
+  if (std::getenv("KQ_BENCH_DETAIL")) {
+    for (size_t i = 0; i < plain->Components().size(); ++i) {
+      auto* a = dynamic_cast<TWinControl*>(plain->Components()[i]);
+      auto* b = dynamic_cast<TWinControl*>(skinned->Components()[i]);
+      if (!a || !b || !a->HandleAllocated()) continue;
+      auto one = [](TWinControl* c) {
+        RedrawWindow(c->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      };
+      const auto pa = winbench::Measure(a->Name + " unskinned", [&] { one(a); }, Pump, 3, 0.05);
+      const auto pb = winbench::Measure(b->Name + " skinned", [&] { one(b); }, Pump, 3, 0.05);
+      std::printf("   ratio %.2f\n", pb.median / pa.median);
+    }
+  }
   return 0;
 }

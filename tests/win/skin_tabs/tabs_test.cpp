@@ -9,6 +9,8 @@
 #include "skin/controls/skin_tabs.h"
 #include "ui/stdctrls.h"
 #include "ui/tabs.h"
+#include "ui/handles.h"
+#include "win/skin_controls/gallery_tabs.h"
 #include "win/skin_tabs/tabs_test_util.h"
 
 using namespace tabtest;
@@ -310,6 +312,94 @@ TEST_F(TabsTest, WithoutATabsObjectTabbedControlsStayUnskinned) {
   SkinAll(false);
   EXPECT_EQ(SkinnerOf<TSkinTab>(tc), nullptr);
   EXPECT_EQ(SkinnerOf<TSkinTab31>(set), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TabsTest, TheKeyboardMovesBetweenPagesAndTheFocusedTabShowsItsFrame) {
+  auto* pc = Add<TPageControl>(20, 20, 300, 200);
+  TTabSheet* sheets[3];
+  const wchar_t* captions[3] = {L"定时", L"延迟", L"任务"};
+  for (int i = 0; i < 3; ++i) {
+    sheets[i] = new TTabSheet(form);
+    sheets[i]->SetCaption(captions[i]);
+    sheets[i]->SetPageControl(pc);
+  }
+  SkinAll();
+  auto* skinner = SkinnerOf<TSkinTab>(pc);
+  ASSERT_NE(skinner, nullptr);
+  HWND h = pc->Handle();
+  const RECT r0 = pc->TabRect(0);
+  // The column where the dotted frame of the selected (and focused) tab goes.
+  auto column = [&] {
+    std::vector<COLORREF> c;
+    for (int y = r0.top + 1; y < r0.bottom - 3; ++y) c.push_back(ClientPixel(h, r0.left + 3, y));
+    return c;
+  };
+  Fresh(h, 0, 0);
+  const std::vector<COLORREF> unfocused = column();
+  pc->SetFocus();
+  PumpFor(50);
+  // Shown only when the keyboard's cues are on.
+  SendMessageW(h, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  Fresh(h, 0, 0);
+  EXPECT_TRUE(skinner->Focused);
+  EXPECT_NE(column(), unfocused);
+
+  // Right arrow: the next tab is chosen and its page shown, as by the mouse.
+  int changes = 0;
+  pc->OnChange = [&](TObject*) { ++changes; };
+  SendMessageW(h, WM_KEYDOWN, VK_RIGHT, 0);
+  SendMessageW(h, WM_KEYUP, VK_RIGHT, 0);
+  PumpFor(50);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(pc->ActivePage(), sheets[1]);
+  EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
+  EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
+  Fresh(h, 0, 0);
+  EXPECT_EQ(skinner->LastFrames, (std::vector<int>{1, 2, 1}));
+}
+
+TEST_F(TabsTest, SkinOnAndOffOverTheTabGalleryGivesEverythingBackAndKeepsNoGdiObjects) {
+  auto* g = app->CreateForm<skintest::TGalleryTabsForm>();
+  g->Show();
+  PumpFor(100);
+  HWND pages = g->PageControl1->Handle();
+  HWND many = g->tc_many->Handle();
+  HWND arrows = FindWindowExW(many, nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_TRUE(arrows);
+  const LONG_PTR pagesProc = GetWindowLongPtrW(pages, GWLP_WNDPROC);
+  const LONG_PTR arrowsProc = GetWindowLongPtrW(arrows, GWLP_WNDPROC);
+  long before = 0;
+  for (int i = 0; i < 6; ++i) {
+    if (i == 3) {  // after what the first rounds cache (each page's colour brush)
+      before = kq::ui::LiveGdiHandles();
+    }
+    skintest::SkinnedForm on = skintest::AttachTestSkinner(g);
+    AddTabImages(*on.skin);
+    SendMessageW(g->Handle(), SKM_SKINCONTROLS, 0, 1000);
+    g->PageControl1->SetActivePageIndex(i % 3);
+    RedrawWindow(g->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(50);
+    EXPECT_NE(GetWindowLongPtrW(pages, GWLP_WNDPROC), pagesProc);
+    EXPECT_NE(GetWindowLongPtrW(arrows, GWLP_WNDPROC), arrowsProc);
+    const RECT t = g->tc_bottom->TabRect(0);
+    EXPECT_EQ(ClientPixel(g->tc_bottom->Handle(), t.left + 2, t.bottom - 2), kTabOuter[1]);
+    on.skinner->Detach();
+    delete on.skinner;
+    delete on.skin;
+    EXPECT_EQ(GetWindowLongPtrW(pages, GWLP_WNDPROC), pagesProc);
+    EXPECT_EQ(GetWindowLongPtrW(arrows, GWLP_WNDPROC), arrowsProc);
+    // Every round ends on the same page, so what the controls cache (their colour brushes)
+    // is the same at the end of each.
+    g->PageControl1->SetActivePageIndex(0);
+    RedrawWindow(g->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(30);
+    EXPECT_NE(ClientPixel(g->tc_bottom->Handle(), t.left + 2, t.bottom - 2), kTabOuter[1]);
+  }
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), before);
 }
 
 }  // namespace
