@@ -437,10 +437,11 @@ bool TWinSkinForm::OpenMenuBtn(int index) {
     chosen = static_cast<UINT>(TrackPopupMenu(sub, TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, hwnd_, nullptr));
   // 8.
   RemoveMenuLoopHook();
+  // The entries go back to the system's drawing even when the window went meanwhile.
+  UnmarkOwnerDrawn(marked);
   if (!*alive) return false;
   MenuTracking = false;
   TrackedPopup = nullptr;
-  UnmarkOwnerDrawn(marked);
   if (!hidden.empty()) {
     ++menus_busy_;
     for (TMenuItem* h : hidden) h->SetVisible(true);

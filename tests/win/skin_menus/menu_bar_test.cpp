@@ -175,8 +175,16 @@ TEST_F(MenuBar, AClickOpensThePopupWithoutSurplusSeparators) {
   EXPECT_TRUE(swatchDrawn);
   EXPECT_TRUE(closed);
   EXPECT_TRUE(form->Clicked.empty());
-  // Closed, the submenu has all of its entries again.
+  // Closed, the submenu has all of its entries again, drawn by the system but for the one
+  // the program draws itself.
   EXPECT_EQ(GetMenuItemCount(file), 10);
+  for (int i = 0; i < GetMenuItemCount(file); ++i) {
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof(mi);
+    mi.fMask = MIIM_FTYPE | MIIM_ID;
+    ASSERT_TRUE(GetMenuItemInfoW(file, static_cast<UINT>(i), TRUE, &mi));
+    EXPECT_EQ((mi.fType & MFT_OWNERDRAW) != 0, mi.wID == form->N_swatch->Command()) << i;
+  }
   ExpectAllClosed();
 }
 
@@ -191,6 +199,14 @@ TEST_F(MenuBar, AClickOnAnItemRunsIt) {
   EXPECT_TRUE(closed);
   uitest::PumpUntil([&] { return !form->Clicked.empty(); }, 2000);
   EXPECT_EQ(form->Clicked, (std::vector<std::string>{"N_copy"}));
+  // Its entries (it had no separator to hide) are the system's to draw again.
+  for (int i = 0; i < GetMenuItemCount(edit); ++i) {
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof(mi);
+    mi.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(GetMenuItemInfoW(edit, static_cast<UINT>(i), TRUE, &mi));
+    EXPECT_FALSE(mi.fType & MFT_OWNERDRAW) << i;
+  }
   ExpectAllClosed();
 }
 
