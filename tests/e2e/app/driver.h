@@ -30,6 +30,25 @@ inline bool WaitFor(const std::function<bool()>& pred, int timeout_ms = 10000) {
   return true;
 }
 
+// Waits until the skin has taken the window and its frame has stopped moving: the skin
+// grows the frame after the window first shows, and a click aimed before that may miss.
+inline bool WaitSettled(HWND w, int timeout_ms = 10000) {
+  constexpr UINT kQuerySkinned = 0x3504;
+  RECT last{};
+  int still = 0;
+  return WaitFor(
+      [&] {
+        DWORD_PTR skinned = 0;
+        SendMessageTimeoutW(w, kQuerySkinned, 0, 0, SMTO_ABORTIFHUNG, 2000, &skinned);
+        RECT r{};
+        GetWindowRect(w, &r);
+        still = (skinned == 1 && EqualRect(&r, &last)) ? still + 1 : 0;
+        last = r;
+        return still >= 4;
+      },
+      timeout_ms);
+}
+
 // WM_GETTEXT, not GetWindowTextW: across processes the latter does not ask a control (an
 // edit keeps its own text).
 inline std::wstring Text(HWND w) {

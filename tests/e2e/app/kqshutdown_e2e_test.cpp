@@ -15,6 +15,7 @@ TEST(Kqshutdown, StartsSavesAndExits) {
   HWND main = p.WaitForWindow(L"TMAIN_KQ", kMain);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(p.LogHas("=运行Zelvo定时自动关机器。"));
+  ASSERT_TRUE(WaitSettled(main));
 
   // "保存设置": the notice says so; after "确定" the log has the event.
   HWND save = FindChild(main, L"Button", L"保存设置");
@@ -25,8 +26,7 @@ TEST(Kqshutdown, StartsSavesAndExits) {
   EXPECT_EQ(p.Log().find("保存设置Zelvo定时自动关机器。"), std::string::npos);
   // Centred on the main window. The skin fits the notice once it shows: its frame, a few
   // pixels larger than the system's, grows it to the right and down from where it was centred.
-  EXPECT_TRUE(WaitFor([&] { return SendMessageW(notice, 0x3504 /*SKM_QUERYSKINNED*/, 0, 0) == 1; }));
-  Sleep(300);
+  EXPECT_TRUE(WaitSettled(notice));
   RECT mr, nr;
   GetWindowRect(main, &mr);
   GetWindowRect(notice, &nr);
@@ -58,6 +58,7 @@ TEST(Kqshutdown, ZeroDelayShutsTheSessionDown) {
   HWND main = p.WaitForWindow(L"TMAIN_KQ", kMain);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(p.LogHas("=运行Zelvo定时自动关机器。"));
+  ASSERT_TRUE(WaitSettled(main));
   Click(FindChild(main, L"Button", L"延迟："));
   // The two delay edits follow the radio button; the first edit after it holds "01".
   HWND hours = FindChild(main, L"Edit", L"01");
