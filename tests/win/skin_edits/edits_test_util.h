@@ -16,6 +16,7 @@
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"
+#include "win/skin_controls/skinned_form_test.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"
 
@@ -106,43 +107,10 @@ inline void AddControlImages(TSkinData& skin) {
 }
 
 // A form with the test skin's form skinner attached (controls only).
-class EditsTest : public ::testing::Test {
+class EditsTest : public skintest::SkinnedFormTest {
  protected:
-  void SetUp() override {
-    app = new TApplication();
-    form = app->CreateForm<TForm>();
-    form->SetBounds(120, 120, 460, 320);
-    form->SetCaption(L"编辑");
-    skintest::AddFocusHolder(form);
-    uitest::MoveMouse(5, 5);
-  }
-  void TearDown() override { delete app; }
-
-  // Skins the form's controls (discovery, as the form skinner does on SKM_SKINCONTROLS).
-  void SkinAll(bool withImages = true) {
-    s = skintest::AttachTestSkinner(form);
-    if (withImages) AddControlImages(*s.skin);
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
-    uitest::PumpFor(100);
-  }
-
-  template <class S>
-  S* SkinnerOf(TControl* c) {
-    for (TSkinControl* k : s.skinner->ControlSkinners)
-      if (k->Control == c || k->Owner() == c)
-        if (auto* t = dynamic_cast<S*>(k)) return t;
-    return nullptr;
-  }
-
-  template <class C>
-  C* Add(int x, int y, int w, int h) {
-    auto* c = new C(form);
-    c->SetParent(form);
-    c->SetBounds(x, y, w, h);
-    return c;
-  }
+  EditsTest() : SkinnedFormTest(RECT{120, 120, 460, 320}, L"编辑") {}
+  void AddImages(TSkinData& skin) override { AddControlImages(skin); }
 
   static COLORREF WindowPixel(HWND wnd, int x, int y) {
     HDC dc = GetWindowDC(wnd);
@@ -155,10 +123,6 @@ class EditsTest : public ::testing::Test {
     GetWindowRect(wnd, &r);
     return SIZE{r.right - r.left, r.bottom - r.top};
   }
-
-  TApplication* app = nullptr;
-  TForm* form = nullptr;
-  skintest::SkinnedForm s;
 };
 
 }  // namespace edittest

@@ -17,6 +17,7 @@
 #include "ui/application.h"
 #include "ui/forms.h"
 #include "ui/tabs.h"
+#include "win/skin_controls/skinned_form_test.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"
 
@@ -82,52 +83,16 @@ inline COLORREF ClientPixel(HWND wnd, int x, int y) {
 }
 
 // A form with the test skin's form skinner attached (controls only).
-class TabsTest : public ::testing::Test {
+class TabsTest : public skintest::SkinnedFormTest {
  protected:
-  void SetUp() override {
-    app = new TApplication();
-    form = app->CreateForm<TForm>();
-    form->SetBounds(100, 100, 520, 360);
-    form->SetCaption(L"标签");
-    skintest::AddFocusHolder(form);
-    uitest::MoveMouse(5, 5);
-  }
-  void TearDown() override { delete app; }
-
-  void SkinAll(bool withImages = true) {
-    s = skintest::AttachTestSkinner(form);
-    if (withImages) AddTabImages(*s.skin);
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
-    uitest::PumpFor(100);
-  }
-
-  template <class S>
-  S* SkinnerOf(TControl* c) {
-    for (TSkinControl* k : s.skinner->ControlSkinners)
-      if (k->Control == c || k->Owner() == c)
-        if (auto* t = dynamic_cast<S*>(k)) return t;
-    return nullptr;
-  }
-
-  template <class C>
-  C* Add(int x, int y, int w, int h) {
-    auto* c = new C(form);
-    c->SetParent(form);
-    c->SetBounds(x, y, w, h);
-    return c;
-  }
+  TabsTest() : SkinnedFormTest(RECT{100, 100, 520, 360}, L"标签") {}
+  void AddImages(TSkinData& skin) override { AddTabImages(skin); }
 
   // Repaints a window now and reads a pixel of its client area back.
   static COLORREF Fresh(HWND wnd, int x, int y) {
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return ClientPixel(wnd, x, y);
   }
-
-  TApplication* app = nullptr;
-  TForm* form = nullptr;
-  skintest::SkinnedForm s;
 };
 
 }  // namespace tabtest
