@@ -14,6 +14,7 @@
 #include "skin/data/skin_load.h"
 #include "skin/form/core/skin_messages.h"
 #include "ui/text.h"
+#include "win/skin_controls/default_skin.h"
 #include "win/app/app_fixture.h"
 #include "win/skin_controls/gallery.h"
 #include "win/skin_controls/test_skin.h"
@@ -21,29 +22,11 @@
 
 using namespace uitest;
 
+using skintest::DefaultSkinBytes;
+using skintest::LoadDefaultSkin;
+using skintest::Shoot;
+
 namespace {
-
-// default.skn, packed by the build beside the test program.
-std::vector<std::uint8_t> DefaultSkinBytes() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring file(path);
-  file = file.substr(0, file.find_last_of(L"\\/") + 1) + L"default.skn";
-  std::ifstream in(kq::ui::Narrow(file), std::ios::binary);
-  if (!in) {
-    // Wine maps the Unix path too.
-    in.open(kq::ui::Narrow(file.substr(file.find(L'\\') == std::wstring::npos ? 0 : 2)), std::ios::binary);
-  }
-  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-bool LoadDefaultSkin(TSkinData& skin) {
-  const std::vector<std::uint8_t> bytes = DefaultSkinBytes();
-  if (bytes.empty()) return false;
-  if (!kq::LoadSkinModel(skin, bytes, GetSystemMetrics(SM_CXHSCROLL))) return false;
-  skin.SkinControls.Exclude(xcMainMenu);  // the frame is the form skinner's
-  return true;
-}
 
 TWinSkinForm* AttachDefaultSkin(TForm* form) {
   auto* skin = new TSkinData(form);
@@ -53,20 +36,6 @@ TWinSkinForm* AttachDefaultSkin(TForm* form) {
   fs->AttachToForm(skin, form);
   SendMessageW(form->Handle(), SKM_SKINCONTROLS, 0, 1000);
   return fs;
-}
-
-void Shoot(HWND wnd, const char* name) {
-  const char* dir = std::getenv("KQ_SHOT_DIR");
-  if (!dir || !*dir) return;
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpFor(150);
-  RECT r;
-  GetWindowRect(wnd, &r);
-  TBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.MemoryDC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot.SaveToFile(kq::ui::Widen(std::string(dir) + "/" + name));
 }
 
 std::vector<TSkinButton*> ButtonSkinners(TWinSkinForm* fs) {

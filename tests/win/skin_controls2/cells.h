@@ -12,6 +12,7 @@
 
 #include "skin/controls/skin_data.h"
 #include "ui/text.h"
+#include "win/skin_controls/default_skin.h"
 #include "win/ui/ui_test_util.h"
 #include "win/skin_controls/test_skin.h"
 
@@ -125,20 +126,5 @@ class DialogTemplate {
 };
 
 inline INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
-
-// With KQ_SHOT_DIR set, saves the window as it is on the screen to <dir>/<name> (.bmp).
-inline void Shoot(HWND wnd, const char* name) {
-  const char* dir = std::getenv("KQ_SHOT_DIR");
-  if (!dir || !*dir) return;
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  uitest::PumpFor(150);
-  RECT r;
-  GetWindowRect(wnd, &r);
-  TBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.MemoryDC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot.SaveToFile(kq::ui::Widen(std::string(dir) + "/" + name));
-}
 
 }  // namespace skintest

@@ -13,39 +13,17 @@
 #include "skin/data/skin_load.h"
 #include "skin/form/core/skin_messages.h"
 #include "ui/text.h"
+#include "win/skin_controls/default_skin.h"
 #include "win/skin_controls/gallery_lists.h"
 #include "win/skin_scrolls/scroll_test_util.h"
 
 using namespace uitest;
 using namespace scrolltest;
 
+using skintest::LoadDefaultSkin;
+using skintest::Shoot;
+
 namespace {
-
-// default.skn, packed by the build beside the test program.
-bool LoadDefaultSkin(TSkinData& skin) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring file(path);
-  file = file.substr(0, file.find_last_of(L"\\/") + 1) + L"default.skn";
-  std::ifstream in(kq::ui::Narrow(file), std::ios::binary);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.empty()) return false;
-  if (!kq::LoadSkinModel(skin, bytes, GetSystemMetrics(SM_CXHSCROLL))) return false;
-  skin.SkinControls.Exclude(xcMainMenu);  // the frame is the form skinner's
-  return true;
-}
-
-void Shoot(HWND wnd, const char* name) {
-  const char* dir = std::getenv("KQ_SHOT_DIR");
-  if (!dir || !*dir) return;
-  RECT r;
-  GetWindowRect(wnd, &r);
-  TBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.MemoryDC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot.SaveToFile(kq::ui::Widen(std::string(dir) + "/" + name));
-}
 
 class ListsGallery : public ::testing::Test {
  protected:

@@ -15,43 +15,16 @@
 #include "skin/controls/skin_edits.h"
 #include "skin/data/skin_load.h"
 #include "ui/text.h"
+#include "win/skin_controls/default_skin.h"
 #include "win/skin_controls/gallery_tabs.h"
 #include "win/skin_tabs/tabs_test_util.h"
 
 using namespace uitest;
 
+using skintest::LoadDefaultSkin;
+using skintest::Shoot;
+
 namespace {
-
-bool LoadDefaultSkin(TSkinData& skin) {
-  std::ifstream in(KQ_DEFAULT_SKIN, std::ios::binary);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.empty()) {
-    // Beside the test program, as the build packs it.
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring file(path);
-    file = file.substr(0, file.find_last_of(L"\\/") + 1) + L"default.skn";
-    std::ifstream again(kq::ui::Narrow(file), std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>());
-  }
-  if (bytes.empty() || !kq::LoadSkinModel(skin, bytes, GetSystemMetrics(SM_CXHSCROLL))) return false;
-  skin.SkinControls.Exclude(xcMainMenu);  // the frame is the form skinner's
-  return true;
-}
-
-void Shoot(HWND wnd, const std::string& name) {
-  const char* dir = std::getenv("KQ_SHOT_DIR");
-  if (!dir || !*dir) return;
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpFor(150);
-  RECT r;
-  GetWindowRect(wnd, &r);
-  TBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.MemoryDC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot.SaveToFile(kq::ui::Widen(std::string(dir) + "/" + name));
-}
 
 COLORREF ScreenPixelOf(HWND wnd, int x, int y) {
   POINT p{x, y};
