@@ -39,13 +39,15 @@ inline bool LoadDefaultSkin(TSkinData& skin) {
   return true;
 }
 
-// With KQ_SHOT_DIR set, repaints the window and saves it as it is on the screen to
-// <dir>/<name> (.bmp).
-inline void Shoot(HWND wnd, const std::string& name) {
+// With KQ_SHOT_DIR set, saves the window as it is on the screen to <dir>/<name> (.bmp),
+// repainted first unless the picture must catch a passing state (a button held down).
+inline void Shoot(HWND wnd, const std::string& name, bool repaint = true) {
   const char* dir = std::getenv("KQ_SHOT_DIR");
   if (!dir || !*dir) return;
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  uitest::PumpFor(150);
+  if (repaint) {
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    uitest::PumpFor(150);
+  }
   RECT r;
   GetWindowRect(wnd, &r);
   TBitmap shot(r.right - r.left, r.bottom - r.top);

@@ -79,7 +79,7 @@ TEST_F(ListsGallery, EveryScrollingControlWearsTheDefaultSkin) {
   RedrawWindow(g->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(150);
   EXPECT_FALSE(IsRectEmpty(&wide->LastCorner));
-  Shoot(g->Handle(), "gallery_lists.bmp");
+  Shoot(g->Handle(), "gallery_lists.bmp", /*repaint=*/false);
 
   // The memo's down arrow held: pressed look on the screen while the memo scrolls.
   TWScrollbar* mv = dynamic_cast<TSkinScrollbar*>(skinnerOf(g->mm_notes))->VertOverlay();
@@ -90,7 +90,7 @@ TEST_F(ListsGallery, EveryScrollingControlWearsTheDefaultSkin) {
   Sampler sampler([&] {
     if (!shot && mv->Pressing && mv->LastPaint.lastArrowFrame == 14) {
       shot = true;
-      Shoot(g->Handle(), "gallery_lists_pressed.bmp");
+      Shoot(g->Handle(), "gallery_lists_pressed.bmp", /*repaint=*/false);
     }
   });
   MouseScript script([&] {
