@@ -254,10 +254,19 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   kq::FillRect(px, px.Bounds(), ToPixel(ColorToRGB(BackgroundColour())));
   const kq::Rect body = TabBodyRect(w, h, rects, Orientation);
   LastBody = ToRECT(body);
-  if (!images_.Border.Empty())
+  if (!images_.Border.Empty()) {
     DrawPiece(px, body, images_, images_.Border, images_.BorderMargins, 1, 1);
-  else
+    // A page lies inside the body in its own colour: the body's inside around it takes that
+    // colour too, or a band of the border image's inside shows between rim and page.
+    const auto* pages = dynamic_cast<TPageControl*>(TWinControl::FromHandle(Handle));
+    if (const TTabSheet* page = pages ? pages->ActivePage() : nullptr; page && page->Visible()) {
+      const kq::Margins& m = images_.BorderMargins;
+      const kq::Rect inside{body.left + m.left, body.top + m.top, body.right - m.right, body.bottom - m.bottom};
+      kq::FillRect(px, inside, ToPixel(ColorToRGB(page->Color())));
+    }
+  } else {
     kq::FillRect(px, body, ToPixel(ColorToRGB(FaceColour())));
+  }
 
   HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
   HIMAGELIST list = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, TCM_GETIMAGELIST, 0, 0));

@@ -175,6 +175,13 @@ TEST_F(TabsTest, ChoosingATabShowsItsPageOnThePagesOwnBackground) {
   HDC screen = GetDC(nullptr);
   EXPECT_EQ(GetPixel(screen, sp.x, sp.y), second->Color());
   ReleaseDC(nullptr, screen);
+  // Between the body's rim and the page, the page's colour: no band of the border image's
+  // inside around the page.
+  const RECT body = SkinnerOf<TSkinTab>(pc)->LastBody;
+  const int ringX = body.left + 3;  // first column inside the border's margin
+  ASSERT_LT(ringX, display.left) << "the page leaves no room between rim and page";
+  EXPECT_EQ(Fresh(pc->Handle(), ringX, (display.top + display.bottom) / 2), second->Color());
+  EXPECT_EQ(ClientPixel(pc->Handle(), body.left, (display.top + display.bottom) / 2), kBorderRim);
   // The newly selected tab shows frame 2.
   EXPECT_EQ(SkinnerOf<TSkinTab>(pc)->LastFrames, (std::vector<int>{1, 2}));
 }
