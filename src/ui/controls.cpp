@@ -630,6 +630,13 @@ HBRUSH TWinControl::ColorBrush() {
   return brush_.get();
 }
 
+void TWinControl::EraseWithColor(TMessage& m) {
+  RECT r;
+  GetClientRect(HandleOrNull(), &r);
+  FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
+  m.Result = 1;
+}
+
 void TWinControl::FontChanged() {
   if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
   for (TControl* c : controls_) c->ParentFontChanged();

@@ -271,6 +271,9 @@ class TWinControl : public TControl {
   void PaintControls(HDC dc);
   // The brush of Color, for WM_CTLCOLOR* answers and background fills.
   HBRUSH ColorBrush();
+  // Answers WM_ERASEBKGND by filling the client area with Color (for classes without a
+  // background brush, which would otherwise leave whatever was there).
+  void EraseWithColor(TMessage& m);
   void FontChanged() override;
   void ColorChanged() override;
   WNDPROC OriginalProc() const { return default_proc_; }

@@ -72,13 +72,9 @@ void TPanel::CreateParams(TCreateParams& p) {
 
 void TPanel::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(HandleOrNull(), &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
+    case WM_ERASEBKGND:
+      EraseWithColor(m);
       return;
-    }
     case CM_TEXTCHANGED:
       Invalidate();
       break;

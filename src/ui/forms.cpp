@@ -430,13 +430,9 @@ TButton* TForm::FindButton(bool isDefault) {
 
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(HandleOrNull(), &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
+    case WM_ERASEBKGND:
+      EraseWithColor(m);
       return;
-    }
     case WM_ACTIVATE:
       WMActivate(m);
       return;

@@ -445,13 +445,9 @@ void TScrollBox::ScrollTo(int bar, int pos) {
 
 void TScrollBox::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(HandleOrNull(), &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
+    case WM_ERASEBKGND:
+      EraseWithColor(m);
       return;
-    }
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (m.LParam == 0) {

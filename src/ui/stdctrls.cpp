@@ -460,14 +460,10 @@ void TGroupBox::WndProc(TMessage& m) {
       // whose labels and background get their own mouse messages.
       m.Result = HTCLIENT;
       return;
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
       // The system group box does not fill its inside.
-      RECT r;
-      GetClientRect(HandleOrNull(), &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
+      EraseWithColor(m);
       return;
-    }
     case CM_DIALOGCHAR:
       if (IsAccel(static_cast<wchar_t>(m.WParam), Caption()) && CanFocus()) {
         // The first control of the group takes the focus.

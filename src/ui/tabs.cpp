@@ -239,15 +239,11 @@ void TTabSheet::CreateParams(TCreateParams& p) {
 
 void TTabSheet::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
       // The window class has no background brush: without this the page would show
       // whatever was on the screen (black in a fresh off-screen picture).
-      RECT r;
-      GetClientRect(HandleOrNull(), &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
+      EraseWithColor(m);
       return;
-    }
     case CM_TEXTCHANGED:
       if (page_control_) page_control_->PageCaptionChanged(this);
       break;
@@ -447,13 +443,9 @@ void TTabSet::CreateParams(TCreateParams& p) { TWinControl::CreateParams(p); }
 
 void TTabSet::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(HandleOrNull(), &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
+    case WM_ERASEBKGND:
+      EraseWithColor(m);
       return;
-    }
     case WM_LBUTTONDOWN: {
       const int hit = TabAtPos(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
       if (CanFocus() && HandleOrNull() && GetFocus() != HandleOrNull()) SetFocus();
