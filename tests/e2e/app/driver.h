@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "base/encoding.h"
 
@@ -82,6 +84,35 @@ inline HWND FindChild(HWND parent, const std::wstring& cls, const std::wstring& 
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&ctx));
+  return ctx.found;
+}
+
+// The edits of `parent` whose middle lies within the height of `anchor`, left to right.
+inline std::vector<HWND> EditsOnRowOf(HWND parent, HWND anchor) {
+  struct Ctx {
+    RECT row;
+    std::vector<HWND> found;
+  } ctx{};
+  GetWindowRect(anchor, &ctx.row);
+  EnumChildWindows(
+      parent,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(p);
+        RECT r;
+        GetWindowRect(w, &r);
+        const int middle = (r.top + r.bottom) / 2;
+        if (lstrcmpiW(ClassOf(w).c_str(), L"Edit") == 0 && IsWindowVisible(w) && middle >= c->row.top &&
+            middle < c->row.bottom)
+          c->found.push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&ctx));
+  std::sort(ctx.found.begin(), ctx.found.end(), [](HWND a, HWND b) {
+    RECT ra, rb;
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.left < rb.left;
+  });
   return ctx.found;
 }
 

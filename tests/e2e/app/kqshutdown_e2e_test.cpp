@@ -59,12 +59,17 @@ TEST(Kqshutdown, ZeroDelayShutsTheSessionDown) {
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(p.LogHas("=运行Zelvo定时自动关机器。"));
   ASSERT_TRUE(WaitSettled(main));
-  Click(FindChild(main, L"Button", L"延迟："));
-  // The two delay edits follow the radio button; the first edit after it holds "01".
-  HWND hours = FindChild(main, L"Edit", L"01");
-  HWND minutes = FindChild(main, L"Edit", L"00");
-  ASSERT_NE(hours, nullptr);
-  ASSERT_NE(minutes, nullptr);
+  HWND delay = FindChild(main, L"Button", L"延迟：");
+  ASSERT_NE(delay, nullptr);
+  Click(delay);
+  // The two delay edits stand on the radio button's row, hours first. (Found by place, not
+  // by text: the time-of-day edits above may hold "01" or "00" too, depending on the clock.)
+  const std::vector<HWND> row = EditsOnRowOf(main, delay);
+  ASSERT_EQ(row.size(), 2u);
+  HWND hours = row[0];
+  HWND minutes = row[1];
+  EXPECT_EQ(Text(hours), L"01");
+  EXPECT_EQ(Text(minutes), L"00");
   TypeInto(hours, L"0");
   TypeInto(minutes, L"0");
   EXPECT_EQ(Text(hours), L"0");
