@@ -399,11 +399,12 @@ bool TWinSkinForm::OpenMenuBtn(int index) {
   const RECT bounds = b->BoundsRect;
   TMenuItem* item = b->Item;
   HMENU sub = b->SubMenu;
-  // 1. An entry without a popup runs at once (a disabled one does nothing).
-  if (!sub) {
-    if (enabled && command) PostMessageW(hwnd_, WM_COMMAND, command, 0);
-    return false;
-  }
+  // 1. The entry's own click runs first, also for an entry with a popup (a form may set up
+  // the popup's items there); a disabled entry does nothing. A system menu's popup entry has
+  // no command of its own (-1).
+  if (enabled && command && command != static_cast<UINT>(-1)) PostMessageW(hwnd_, WM_COMMAND, command, 0);
+  // 2.
+  if (!sub) return false;
   // 3.
   std::vector<TMenuItem*> hidden;
   if (item) hidden = HideSurplusSeparators(item);

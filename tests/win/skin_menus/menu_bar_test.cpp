@@ -411,6 +411,26 @@ TEST_F(MenuBar, AltAndALetterOpensTheEntryAndAltAloneEntersNoMenuLoop) {
   ExpectAllClosed();
 }
 
+TEST_F(MenuBar, OpeningAnEntrysPopupRunsTheEntrysOwnClick) {
+  HMENU edit = Edit();
+  int entryClicks = 0;
+  form->mnu_edit->OnClick = [&](TObject*) { ++entryClicks; };
+  bool shown = false, closed = false;
+  RunUser([&] {
+    if (!XClickAt(ButtonMiddle(1))) return;
+    shown = WaitFor([&] { return OnlyShown(edit); });
+    Press(VK_ESCAPE);
+    closed = WaitFor([] { return VisibleMenus().empty(); });
+  });
+  ASSERT_TRUE(shown);
+  EXPECT_TRUE(closed);
+  uitest::PumpUntil([&] { return entryClicks > 0; }, 2000);
+  EXPECT_EQ(entryClicks, 1);
+  // Nothing inside the popup ran.
+  EXPECT_TRUE(form->Clicked.empty());
+  ExpectAllClosed();
+}
+
 TEST_F(MenuBar, ADisabledEntryLightsUpButOpensNothing) {
   COLORREF hover = 0;
   bool opened = false;
