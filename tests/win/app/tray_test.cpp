@@ -2,7 +2,7 @@
 // minimise button, on the icon in Wine's notification area and on the tray menu; what the
 // notification area shows is read back from the screen.
 //
-// Set KQ_SCREENSHOTS to a folder to keep screenshots of the minimised program, its tray menu
+// Set KQ_SHOT_DIR to a folder to keep screenshots of the minimised program, its tray menu
 // and the about box opened from it.
 #include <atomic>
 #include <thread>

@@ -5,7 +5,7 @@
 // opens nothing, and a popup menu whose Tag switches the skin off keeps the system's look.
 // After every menu has closed the skin manager expects a plain popup again.
 //
-// Set KQ_SCREENSHOTS to a folder to keep pictures of the open menus.
+// Set KQ_SHOT_DIR to a folder to keep pictures of the open menus.
 #include <gtest/gtest.h>
 
 #include "skin/controls/core/manager_rules.h"

@@ -4,7 +4,7 @@
 // shadow colour), a click runs an item, and closing every menu leaves the skin manager
 // expecting a plain popup again.
 //
-// Set KQ_SCREENSHOTS to a folder to keep pictures of the open menus.
+// Set KQ_SHOT_DIR to a folder to keep pictures of the open menus.
 #include <gtest/gtest.h>
 
 #include "app/kq_aboutsoft.h"

@@ -137,10 +137,10 @@ inline COLORREF IconCenterColor(HICON icon, int size = 32) {
   return c;
 }
 
-// When KQ_SCREENSHOTS names a folder (a Windows path), saves what the screen shows there as
+// When KQ_SHOT_DIR names a folder (a Windows path), saves what the screen shows there as
 // <name>.bmp, to be looked at; otherwise does nothing.
 inline void SaveScreenshot(const char* name) {
-  const char* dir = std::getenv("KQ_SCREENSHOTS");
+  const char* dir = std::getenv("KQ_SHOT_DIR");
   if (!dir || !*dir) return;
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   HDC screen = GetDC(nullptr);
