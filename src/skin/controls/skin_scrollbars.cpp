@@ -621,9 +621,11 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
       canvas.Font().SetHeight(lf.lfHeight);
     }
   }
+  // The items' icons come from the header's own image list (a list view's small images).
+  HIMAGELIST icons = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, HDM_GETIMAGELIST, 0, 0));
   for (const Item& it : items) {
     canvas.Font().SetColor(SkinData->ButtonTextColour);
-    DrawGlyphAndText(canvas, it.r, it.layout, it.text, it.image, static_cast<HIMAGELIST>(nullptr));
+    DrawGlyphAndText(canvas, it.r, it.layout, it.text, it.image, icons);
   }
   BitBlt(dc, rect.left, rect.top, w, h, picture.MemoryDC(), 0, 0, SRCCOPY);
 }

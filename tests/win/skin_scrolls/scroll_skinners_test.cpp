@@ -516,6 +516,63 @@ TEST_F(ScrollSkinnerTest, AListViewGetsItsBarsAndASkinnedHeader) {
   EXPECT_EQ(sk->Header()->LastFrames[1], 3);
 }
 
+TEST_F(ScrollSkinnerTest, AHeaderItemWithAnImageShowsItsIconBesideItsCaption) {
+  auto* lv = new TListView(form);
+  lv->SetParent(form);
+  lv->SetBounds(20, 20, 300, 160);
+  lv->AddColumn(L"时间", 120);
+  lv->AddColumn(L"事件", 160);
+  SkinAndShow();
+  auto* sk = SkinnerOf<TSkinListView>(lv);
+  ASSERT_NE(sk, nullptr);
+  ASSERT_NE(sk->Header(), nullptr);
+  HWND header = lv->HeaderHandle();
+
+  // One 12 x 12 icon of a colour no frame has, given to the first column only.
+  constexpr COLORREF kIcon = RGB(0x10, 0xE0, 0x40);
+  HIMAGELIST icons = ImageList_Create(12, 12, ILC_COLOR24, 1, 0);
+  ASSERT_NE(icons, nullptr);
+  {
+    TBitmap glyph(12, 12);
+    HBRUSH brush = CreateSolidBrush(kIcon);
+    RECT all{0, 0, 12, 12};
+    FillRect(glyph.MemoryDC(), &all, brush);
+    DeleteObject(brush);
+    HBITMAP bmp = CreateCompatibleBitmap(glyph.MemoryDC(), 12, 12);
+    HDC dc = CreateCompatibleDC(glyph.MemoryDC());
+    HGDIOBJ old = SelectObject(dc, bmp);
+    BitBlt(dc, 0, 0, 12, 12, glyph.MemoryDC(), 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ASSERT_EQ(ImageList_Add(icons, bmp, nullptr), 0);
+    DeleteObject(bmp);
+  }
+  SendMessageW(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
+  HDITEMW hd{};
+  hd.mask = HDI_FORMAT | HDI_IMAGE;
+  hd.fmt = HDF_LEFT | HDF_STRING | HDF_IMAGE;
+  hd.iImage = 0;
+  SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&hd));
+
+  // Anywhere on the first item some pixels are the icon's; none on the second.
+  auto iconPixels = [&](int index) {
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpFor(50);
+    RECT r{};
+    SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    HDC dc = GetDC(header);
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += GetPixel(dc, x, y) == kIcon;
+    ReleaseDC(header, dc);
+    return n;
+  };
+  EXPECT_GE(iconPixels(0), 100);
+  EXPECT_EQ(iconPixels(1), 0);
+  SendMessageW(header, HDM_SETIMAGELIST, 0, 0);
+  ImageList_Destroy(icons);
+}
+
 TEST_F(ScrollSkinnerTest, ABareWindowsBarsGetOverlaysAndItsProcedureBack) {
   form->Show();
   HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
