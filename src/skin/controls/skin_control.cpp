@@ -220,6 +220,17 @@ void TSkinControl::AfterMessage(TMessage& m) {
   }
 }
 
+void TSkinControl::FollowHotItem(int item, int& hot, bool& tracking) {
+  if (!tracking) {
+    TRACKMOUSEEVENT t{sizeof(t), TME_LEAVE, Handle, 0};
+    tracking = TrackMouseEvent(&t) != FALSE;
+  }
+  if (item != hot) {
+    hot = item;
+    InvalidateRect(Handle, nullptr, FALSE);
+  }
+}
+
 void TSkinControl::InvalidateControl() {
   if (Control) {
     Control->Invalidate();

@@ -72,6 +72,9 @@ class TSkinControl : public TComponent, private SubclassTarget {
   // The control's own handling (or the window's old procedure); the answer lands in m.Result.
   void CallOriginal(TMessage& m);
   void InvalidateControl();
+  // For controls made of items (tabs, header items): asks once for WM_MOUSELEAVE and makes
+  // `item` the hot one, repainting the window when it changed.
+  void FollowHotItem(int item, int& hot, bool& tracking);
 
   // ---- drawing helpers ----
   void FillSkinFace(HDC dc, const RECT& rect);

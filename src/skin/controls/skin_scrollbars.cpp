@@ -529,18 +529,9 @@ bool TSkinHeader::BeforeMessage(TMessage& m) {
         return false;
       }
       break;
-    case WM_MOUSEMOVE: {
-      const int item = ItemAt(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-      if (!tracking_) {
-        TRACKMOUSEEVENT t{sizeof(t), TME_LEAVE, Handle, 0};
-        tracking_ = TrackMouseEvent(&t) != FALSE;
-      }
-      if (item != HotItem) {
-        HotItem = item;
-        InvalidateRect(Handle, nullptr, FALSE);
-      }
+    case WM_MOUSEMOVE:
+      FollowHotItem(ItemAt(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}), HotItem, tracking_);
       break;
-    }
     case WM_MOUSELEAVE:
       tracking_ = false;
       if (HotItem != -1 && !Pressed()) {

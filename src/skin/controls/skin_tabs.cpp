@@ -157,18 +157,9 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
       if (images_.Empty()) break;
       m.Result = 1;
       return false;
-    case WM_MOUSEMOVE: {
-      if (!tracking_) {
-        TRACKMOUSEEVENT t{sizeof(t), TME_LEAVE, Handle, 0};
-        tracking_ = TrackMouseEvent(&t) != FALSE;
-      }
-      const int item = ItemAt(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-      if (item != HotItem) {
-        HotItem = item;
-        InvalidateRect(Handle, nullptr, FALSE);
-      }
+    case WM_MOUSEMOVE:
+      FollowHotItem(ItemAt(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}), HotItem, tracking_);
       break;
-    }
     case WM_MOUSELEAVE:
       tracking_ = false;
       if (HotItem != -1) {

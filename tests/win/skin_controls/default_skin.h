@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -13,6 +15,7 @@
 
 #include "skin/controls/skin_data.h"
 #include "skin/data/skin_load.h"
+#include "ui/application.h"
 #include "ui/graphics.h"
 #include "ui/text.h"
 #include "win/ui/ui_test_util.h"
@@ -56,5 +59,13 @@ inline void Shoot(HWND wnd, const std::string& name, bool repaint = true) {
   ReleaseDC(nullptr, screen);
   shot.SaveToFile(kq::ui::Widen(std::string(dir) + "/" + name));
 }
+
+// An application for a test that shows a gallery form with the default skin.
+class GalleryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { app = new TApplication(); }
+  void TearDown() override { delete app; }
+  TApplication* app = nullptr;
+};
 
 }  // namespace skintest

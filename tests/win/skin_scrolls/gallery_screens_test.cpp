@@ -23,16 +23,7 @@ using namespace scrolltest;
 using skintest::LoadDefaultSkin;
 using skintest::Shoot;
 
-namespace {
-
-class ListsGallery : public ::testing::Test {
- protected:
-  void SetUp() override { app = new TApplication(); }
-  void TearDown() override { delete app; }
-  TApplication* app = nullptr;
-};
-
-}  // namespace
+using ListsGallery = skintest::GalleryTest;
 
 TEST_F(ListsGallery, EveryScrollingControlWearsTheDefaultSkin) {
   MoveMouse(5, 5);

@@ -35,12 +35,7 @@ COLORREF ScreenPixelOf(HWND wnd, int x, int y) {
   return c;
 }
 
-class TabsGallery : public ::testing::Test {
- protected:
-  void SetUp() override { app = new TApplication(); }
-  void TearDown() override { delete app; }
-  TApplication* app = nullptr;
-};
+using TabsGallery = skintest::GalleryTest;
 
 }  // namespace
 
