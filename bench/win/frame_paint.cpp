@@ -9,8 +9,8 @@
 #include <iterator>
 #include <vector>
 
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/draw/win/region_win.h"
 #include "skin/form/core/frame_model.h"
 #include "skin/form/core/frame_region.h"

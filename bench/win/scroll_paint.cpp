@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/controls/skin_scrollbars.h"
 #include "skin/data/skin_load.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"

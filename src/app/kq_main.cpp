@@ -13,7 +13,7 @@
 #include "app/startup_shortcut.h"
 #include "app/ui_font.h"
 #include "base/error.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "ui/application.h"
 #include "ui/text.h"
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "skin/controls/core/box_rules.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/draw/blit.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/handles.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "skin/controls/core/button_rules.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/draw/transform.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/imglist.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "skin/controls/core/check_rules.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/draw/blit.h"
 #include "skin/form/win_skin_form.h"
 

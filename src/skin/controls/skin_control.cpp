@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "skin/controls/core/button_rules.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/draw/nine_slice.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/handles.h"
 #include "ui/imglist.h"

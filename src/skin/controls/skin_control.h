@@ -25,7 +25,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/form/subclass.h"
+#include "ui/subclass.h"
 #include "ui/component.h"
 #include "ui/controls.h"
 #include "ui/graphics.h"

@@ -6,14 +6,14 @@
 #include <cwctype>
 #include <string>
 
-#include "skin/controls/control_discovery.h"
+#include "skin/form/control_discovery.h"
 #include "skin/controls/core/edit_rules.h"
 #include "skin/controls/core/scroll_rules.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/skin_frame.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 
 using namespace kq::skin;

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "skin/controls/skin_control.h"
-#include "skin/form/subclass.h"
+#include "ui/subclass.h"
 
 class TSkinUpDown;
 

@@ -8,8 +8,8 @@
 #include "skin/controls/core/scroll_paint.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
-#include "skin/controls/skin_data.h"
-#include "skin/form/core/skin_messages.h"
+#include "skin/engine/skin_data.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/text.h"
 

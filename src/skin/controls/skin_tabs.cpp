@@ -7,7 +7,7 @@
 
 #include "skin/controls/core/scroll_rules.h"
 #include "skin/controls/core/tab_rules.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/controls/skin_edits.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"

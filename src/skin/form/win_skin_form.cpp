@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "base/encoding.h"
-#include "skin/controls/control_discovery.h"
+#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
-#include "skin/form/core/skin_messages.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
+#include "ui/skin_messages.h"
 #include "skin/form/nc_object.h"
 #include "ui/application.h"
 #include "ui/classinfo.h"

@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "skin/form/core/form_rules.h"
-#include "skin/form/subclass.h"
+#include "ui/subclass.h"
 #include "ui/component.h"
 #include "ui/controls.h"
 #include "ui/graphics.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/skin_frame.h"
 #include "skin/draw/win/region_win.h"
@@ -23,7 +23,7 @@
 #include "skin/form/core/frame_model.h"
 #include "skin/form/core/frame_paint.h"
 #include "skin/form/core/frame_region.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "skin/form/sys_button.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"

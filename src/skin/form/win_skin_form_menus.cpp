@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "skin/controls/core/control_selection.h"
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/form/core/frame_paint.h"

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
-#include "skin/form/core/skin_messages.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
+#include "ui/skin_messages.h"
 #include "skin/form/nc_object.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"

@@ -1,12 +1,12 @@
 #include "skin/form/win_skin_popmenu.h"
 
 #include "skin/controls/core/control_selection.h"
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/form/core/menu_rules.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/handles.h"
 #include "ui/menus.h"
 

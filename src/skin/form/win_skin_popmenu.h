@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "skin/form/subclass.h"
+#include "ui/subclass.h"
 #include "ui/component.h"
 #include "ui/graphics.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 
 namespace kq::skin {
 namespace {

@@ -1,6 +1,6 @@
 // The skin manager's window-free decisions: the skin component that serves a window, windows
 // that are never taken, menu kinds, deferred requests before the first activation, size grips.
-#include "skin/controls/core/manager_rules.h"
+#include "skin/engine/core/manager_rules.h"
 
 #include <gtest/gtest.h>
 

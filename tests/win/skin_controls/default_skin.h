@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/data/skin_load.h"
 #include "ui/application.h"
 #include "ui/graphics.h"

@@ -5,9 +5,9 @@
 #include <map>
 #include <string>
 
-#include "skin/controls/control_discovery.h"
+#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_buttons.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/application.h"
 #include "win/skin_controls/gallery.h"
 #include "win/skin_controls/test_skin.h"

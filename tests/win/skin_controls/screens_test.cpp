@@ -12,7 +12,7 @@
 
 #include "skin/controls/skin_buttons.h"
 #include "skin/data/skin_load.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/text.h"
 #include "win/skin_controls/default_skin.h"
 #include "win/app/app_fixture.h"

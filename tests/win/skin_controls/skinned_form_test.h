@@ -10,8 +10,8 @@
 #include <string>
 
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_data.h"
-#include "skin/form/core/skin_messages.h"
+#include "skin/engine/skin_data.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "skin/controls/skin_buttons.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/imglist.h"

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
 #include "ui/stdctrls.h"

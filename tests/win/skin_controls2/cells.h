@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "ui/text.h"
 #include "win/skin_controls/default_skin.h"
 #include "win/ui/ui_test_util.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/control_discovery.h"
+#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_checks.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/extctrls.h"
 #include "ui/handles.h"
 #include "win/skin_controls2/cells.h"

@@ -2,7 +2,7 @@
 // hit testing, window commands, the system popup, message boxes, MDI, and detaching.
 #include <windowsx.h>
 
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/menus.h"
 #include "ui/timer.h"

@@ -8,7 +8,7 @@
 #include "app/pro_kqshutdown.h"
 #include "base/clock.h"
 #include "base/datetime.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/menus.h"
 #include "ui/text.h"

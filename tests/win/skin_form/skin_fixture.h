@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "base/bitmap.h"
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/data/bmp.h"
 #include "ui/application.h"
 #include "unit/skin_data/archive_builder.h"

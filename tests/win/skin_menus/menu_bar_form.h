@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/stdctrls.h"

@@ -8,7 +8,7 @@
 // Set KQ_SHOT_DIR to a folder to keep pictures of the open menus.
 #include <gtest/gtest.h>
 
-#include "skin/controls/core/manager_rules.h"
+#include "skin/engine/core/manager_rules.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 #include "ui/handles.h"

@@ -18,8 +18,8 @@
 #include <thread>
 #include <vector>
 
-#include "skin/controls/skin_data.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "ui/application.h"
 #include "win/tray/tray_test_util.h"
 #include "win/ui/ui_test_util.h"

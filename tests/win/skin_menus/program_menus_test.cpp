@@ -14,7 +14,7 @@
 #include "app/pro_kqshutdown.h"
 #include "base/clock.h"
 #include "base/datetime.h"
-#include "skin/controls/core/manager_rules.h"
+#include "skin/engine/core/manager_rules.h"
 #include "skin/form/win_skin_form.h"
 #include "tray/tray_icon.h"
 #include "ui/menus.h"

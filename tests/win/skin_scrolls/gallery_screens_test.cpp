@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "skin/data/skin_load.h"
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/text.h"
 #include "win/skin_controls/default_skin.h"
 #include "win/skin_controls/gallery_lists.h"

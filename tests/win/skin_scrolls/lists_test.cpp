@@ -6,7 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "skin/controls/control_discovery.h"
+#include "skin/form/control_discovery.h"
 #include "skin/controls/core/control_selection.h"
 #include "ui/application.h"
 #include "ui/forms.h"

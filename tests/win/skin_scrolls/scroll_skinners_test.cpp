@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/form/core/skin_messages.h"
+#include "ui/skin_messages.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/lists.h"

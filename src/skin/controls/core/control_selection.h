@@ -1,6 +1,6 @@
 // Which control skinner a control gets, decided without a window.
 //
-// The form skinner's discovery (skin/controls/control_discovery.h) describes each control it
+// The form skinner's discovery (skin/form/control_discovery.h) describes each control it
 // finds in a ControlDescriptor and asks, in this order:
 //   1. TagDisabled            - the skin's DisableTag switches this control off;
 //   2. CountsAsSkinned        - a skinner already has it (or it lives on a preview form);

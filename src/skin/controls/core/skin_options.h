@@ -1,7 +1,7 @@
 // The skin component's settings that need no window: what kinds of controls are skinned,
 // the further switches, which forms a skin serves, their published names and defaults, the
 // adjustment of the control kinds after loading and the default answer to "may this window
-// class be skinned". TSkinData (skin/controls/skin_data.h) publishes them.
+// class be skinned". TSkinData (skin/engine/skin_data.h) publishes them.
 #pragma once
 
 #include <array>

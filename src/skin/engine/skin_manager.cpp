@@ -1,11 +1,11 @@
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_manager.h"
 
 #include <algorithm>
 #include <exception>
 
 #include "base/encoding.h"
-#include "skin/controls/skin_data.h"
-#include "skin/form/core/skin_messages.h"
+#include "skin/engine/skin_data.h"
+#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_popmenu.h"
 #include "ui/application.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/core/manager_rules.h"
+#include "skin/engine/core/manager_rules.h"
 
 #include <cctype>
 #include <string>

@@ -1,7 +1,7 @@
 // The skin manager's decisions that need no window: which skin component serves a window,
 // which windows are never taken, whether a menu window gets a skinned look for the kind of
 // menu that is opening, what a deferred request does before the first window was activated,
-// and which ready-made window is a size grip. TSkinManage (skin/controls/skin_manager.h) asks
+// and which ready-made window is a size grip. TSkinManage (skin/engine/skin_manager.h) asks
 // these with what it read from the real windows.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include "base/encoding.h"
 #include "base/file_io.h"
 #include "skin/controls/core/skin3rd.h"
-#include "skin/controls/skin_manager.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/data/bmp.h"
 #include "skin/data/skin_load.h"
 #include "ui/application.h"

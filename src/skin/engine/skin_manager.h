@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/controls/core/manager_rules.h"
+#include "skin/engine/core/manager_rules.h"
 
 class TForm;
 class TSkinData;

@@ -1,4 +1,4 @@
-#include "skin/controls/control_discovery.h"
+#include "skin/form/control_discovery.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,7 +11,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_scrollbars.h"
 #include "skin/controls/skin_tabs.h"
-#include "skin/controls/skin_data.h"
+#include "skin/engine/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
 #include "ui/text.h"

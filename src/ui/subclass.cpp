@@ -1,4 +1,4 @@
-#include "skin/form/subclass.h"
+#include "ui/subclass.h"
 
 #include "ui/handles.h"
 
