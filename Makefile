@@ -26,9 +26,11 @@ win: deps $(WIN)/CMakeCache.txt
 
 build: native win
 
-# After the suites of both trees: the portable suites again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (clang tree build/fuzz), and a short run of every fuzzer.
+# First the include order of the layers (scripts/check-layers); after the suites of both
+# trees: the portable suites again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang tree build/fuzz), and a short run of every fuzzer.
 test: build
+	@scripts/check-layers
 	@scripts/run-tests
 	@scripts/run-fuzzers --unit --seconds 3
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/skin_frame.h"

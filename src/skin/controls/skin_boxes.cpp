@@ -3,9 +3,8 @@
 #include <commctrl.h>
 
 #include "skin/controls/core/box_rules.h"
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
-#include "skin/form/win_skin_form.h"
 #include "ui/handles.h"
 #include "ui/statusbar.h"
 
@@ -28,7 +27,7 @@ const TClassInfo& TSkinBox::StaticClass() {
 
 TSkinBox::TSkinBox(TComponent* owner) : TSkinControl(owner) {}
 
-void TSkinBox::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+void TSkinBox::AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                                TCanvas* canvas) {
   if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
   UseSkinColor = useSkinColor;

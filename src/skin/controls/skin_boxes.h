@@ -24,7 +24,7 @@ class TSkinBox : public TSkinControl {
   explicit TSkinBox(TComponent* owner);
 
   // Takes the control's colour, not its messages.
-  void AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+  void AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                        TCanvas* canvas) override;
   void Detach() override;
   void AfterMessage(TMessage&) override {}

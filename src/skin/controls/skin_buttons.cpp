@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/controls/control_skinner_host.h"
 #include "skin/controls/core/button_rules.h"
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/transform.h"
-#include "skin/form/win_skin_form.h"
 #include "ui/imglist.h"
 
 using kq::skin::CaptionLines;
@@ -367,7 +367,7 @@ const TClassInfo& TSkinSpeedButton::StaticClass() {
 
 TSkinSpeedButton::TSkinSpeedButton(TComponent* owner) : TSkinBitButton(owner) {}
 
-void TSkinSpeedButton::AttachToGraphic(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas) {
+void TSkinSpeedButton::AttachToGraphic(ControlSkinnerHost* formSkinner, TSkinLook* skinData, TCanvas* canvas) {
   if (Attached) return;
   auto* control = dynamic_cast<TControl*>(Owner());
   if (!control) return;

@@ -76,7 +76,7 @@ class TSkinSpeedButton : public TSkinBitButton {
   explicit TSkinSpeedButton(TComponent* owner);
 
   // The attach of a window-less control (the owner): takes its message method.
-  void AttachToGraphic(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas);
+  void AttachToGraphic(ControlSkinnerHost* formSkinner, TSkinLook* skinData, TCanvas* canvas);
 
   bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;

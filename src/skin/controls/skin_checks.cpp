@@ -5,9 +5,8 @@
 #include <string>
 
 #include "skin/controls/core/check_rules.h"
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
-#include "skin/form/win_skin_form.h"
 
 namespace {
 
@@ -140,7 +139,7 @@ const TClassInfo& TSkinObjImage::StaticClass() {
 
 TSkinObjImage::TSkinObjImage(TComponent* owner) : TSkinControl(owner) {}
 
-void TSkinObjImage::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool,
+void TSkinObjImage::AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool,
                                     TCanvas* canvas) {
   if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
   JoinFormSkinner();

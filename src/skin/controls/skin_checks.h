@@ -66,7 +66,7 @@ class TSkinObjImage : public TSkinControl {
   int Mode = 1;
 
   // Does not take the control's messages: builds the strip and hands it over.
-  void AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+  void AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                        TCanvas* canvas) override;
   // The control goes back to its own glyphs.
   void Detach() override;

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
+#include "skin/controls/control_skinner_host.h"
 #include "skin/controls/core/button_rules.h"
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/nine_slice.h"
-#include "ui/skin_messages.h"
-#include "skin/form/win_skin_form.h"
 #include "ui/handles.h"
 #include "ui/imglist.h"
+#include "ui/skin_messages.h"
 
 using namespace kq::ui;
 
@@ -79,7 +79,7 @@ void TSkinControl::Notification(TComponent* component, TOperation op) {
   if (component == GraphicControl) GraphicControl = nullptr;
 }
 
-bool TSkinControl::BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas) {
+bool TSkinControl::BindToOwner(ControlSkinnerHost* formSkinner, TSkinLook* skinData, TCanvas* canvas) {
   auto* control = dynamic_cast<TControl*>(Owner());
   if (!control) return false;
   SkinData = skinData;
@@ -91,7 +91,7 @@ bool TSkinControl::BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, T
   return true;
 }
 
-void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+void TSkinControl::AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                                    TCanvas* canvas) {
   if (Attached || !BindToOwner(formSkinner, skinData, canvas)) return;
   UseSkinColor = useSkinColor;
@@ -109,7 +109,7 @@ void TSkinControl::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinDat
   Phase = 1;
 }
 
-void TSkinControl::AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner,
+void TSkinControl::AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                   TCanvas* canvas) {
   if (Attached || !IsWindow(window)) return;
   SkinData = skinData;

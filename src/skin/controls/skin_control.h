@@ -12,11 +12,12 @@
 // SKM_SWITCHSKINNER (wParam 0) switches a skinner off without detaching it: the control then
 // looks and behaves as if unskinned, until SKM_SWITCHSKINNER with wParam > 0 repaints it.
 //
-// The form skinner of the control's window (TWinSkinForm) keeps the list of its control
-// skinners (ControlSkinners), hands them its shared canvas, frees those whose window was
-// destroyed (Phase 6) before each discovery and detaches and frees all of them when the skin
-// goes. A skinner made for a program control is owned by the control and dies with it; one
-// made for a bare window is owned by the form skinner. Destruction gives back what was replaced.
+// The form skinner of the control's window (seen here only as its ControlSkinnerHost,
+// control_skinner_host.h) keeps the list of its control skinners (ControlSkinners), hands
+// them its shared canvas, frees those whose window was destroyed (Phase 6) before each
+// discovery and detaches and frees all of them when the skin goes. A skinner made for a
+// program control is owned by the control and dies with it; one made for a bare window is
+// owned by the form skinner. Destruction gives back what was replaced.
 #pragma once
 
 #include <windows.h>
@@ -25,14 +26,14 @@
 #include <memory>
 #include <string>
 
-#include "ui/subclass.h"
 #include "ui/component.h"
 #include "ui/controls.h"
 #include "ui/graphics.h"
+#include "ui/subclass.h"
 
 class TImageList;
-class TSkinData;
-class TWinSkinForm;
+class TSkinLook;
+class ControlSkinnerHost;
 
 namespace kq {
 class TDataSkinObject;
@@ -50,10 +51,10 @@ class TSkinControl : public TComponent, private SubclassTarget {
 
   // ---- virtual operations, in the order of the design ----
   // Attaches to the owner control (the window is made if needed). Runs once.
-  virtual void AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+  virtual void AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                                TCanvas* canvas);
   // Attaches to a bare window by subclassing it.
-  virtual void AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner,
+  virtual void AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                               TCanvas* canvas);
   // The skin was taken off (or the window destroyed): the control gets its colour back.
   virtual void Detach();
@@ -106,7 +107,7 @@ class TSkinControl : public TComponent, private SubclassTarget {
   bool Focused = false;
   std::wstring Caption;
   bool Active = true;  // switched off and on by SKM_SWITCHSKINNER
-  TSkinData* SkinData = nullptr;
+  TSkinLook* SkinData = nullptr;
   HWND Handle = nullptr;
   TWndMethod OldWindowProc;            // the control's message method before attach
   TControl* Control = nullptr;         // the skinned program control, or none
@@ -117,7 +118,7 @@ class TSkinControl : public TComponent, private SubclassTarget {
   bool SavedParentColor = false;  // the control took its parent's colour before attach
   bool Attached = false;
   int Phase = 0;  // 1 attached; 6 once the window has been destroyed
-  TWinSkinForm* FormSkinner = nullptr;
+  ControlSkinnerHost* FormSkinner = nullptr;
 
   // The window procedure before subclassing (bare windows only).
   WNDPROC OldWndProc() const;
@@ -132,7 +133,7 @@ class TSkinControl : public TComponent, private SubclassTarget {
   // Joins the form skinner's list (once).
   void JoinFormSkinner();
   // Takes the owner control and the skin it is drawn with; false when the owner is no control.
-  bool BindToOwner(TWinSkinForm* formSkinner, TSkinData* skinData, TCanvas* canvas);
+  bool BindToOwner(ControlSkinnerHost* formSkinner, TSkinLook* skinData, TCanvas* canvas);
   // Takes the control's WindowProc (control and graphic attach).
   void HookWindowProc(TControl* control);
   // Gives it back, unless the control is going away.

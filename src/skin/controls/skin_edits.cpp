@@ -6,15 +6,14 @@
 #include <cwctype>
 #include <string>
 
-#include "skin/form/control_discovery.h"
 #include "skin/controls/core/edit_rules.h"
 #include "skin/controls/core/scroll_rules.h"
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
+#include "skin/controls/skin_scrollbars.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/skin_frame.h"
 #include "ui/skin_messages.h"
-#include "skin/form/win_skin_form.h"
 
 using namespace kq::skin;
 
@@ -175,14 +174,14 @@ void TSkinComBox::Notification(TComponent* component, TOperation op) {
   if (op == opRemove && component == list_skinner_) list_skinner_ = nullptr;
 }
 
-void TSkinComBox::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+void TSkinComBox::AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                                   TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::AttachToControl(formSkinner, skinData, useSkinColor, canvas);
   if (Attached) AttachChildren();
 }
 
-void TSkinComBox::AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner,
+void TSkinComBox::AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                  TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::AttachToWindow(window, skinData, formSkinner, canvas);

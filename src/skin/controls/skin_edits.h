@@ -55,9 +55,9 @@ class TSkinComBox : public TSkinControl {
   explicit TSkinComBox(TComponent* owner);
   ~TSkinComBox() override;
 
-  void AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+  void AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                        TCanvas* canvas) override;
-  void AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner,
+  void AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                       TCanvas* canvas) override;
   void Detach() override;
   bool BeforeMessage(TMessage& m) override;

@@ -6,11 +6,10 @@
 #include <algorithm>
 
 #include "skin/controls/core/scroll_paint.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
-#include "skin/engine/skin_data.h"
 #include "ui/skin_messages.h"
-#include "skin/form/win_skin_form.h"
 #include "ui/text.h"
 
 using namespace kq::skin;
@@ -99,7 +98,7 @@ void TWScrollbar::Attach(HWND target, TControl* control) {
 }
 
 bool TWScrollbar::HasArrowImage() const {
-  const TSkinData* skin = Skinner ? Skinner->SkinData : nullptr;
+  const TSkinLook* skin = Skinner ? Skinner->SkinData : nullptr;
   return skin && skin->Scrollbar && skin->Scrollbar->Bitmap.Width() > 0 && skin->Scrollbar->Bitmap.Height() > 0;
 }
 
@@ -212,7 +211,7 @@ void TWScrollbar::Paint(HDC dc) {
     HideOverlay();
     return;
   }
-  const TSkinData* skin = Skinner ? Skinner->SkinData : nullptr;
+  const TSkinLook* skin = Skinner ? Skinner->SkinData : nullptr;
   if (!HasArrowImage()) return;
   RECT cr{};
   GetClientRect(wnd_, &cr);
@@ -373,7 +372,7 @@ TSkinScrollbar::TSkinScrollbar(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScrollbar::~TSkinScrollbar() { FreeOverlays(); }
 
-void TSkinScrollbar::AttachScrollBars(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner,
+void TSkinScrollbar::AttachScrollBars(TControl* control, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                       TCanvas* canvas) {
   if (Attached || !control) return;
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -504,7 +503,7 @@ const TClassInfo& TSkinHeader::StaticClass() {
 
 TSkinHeader::TSkinHeader(TComponent* owner) : TSkinControl(owner) {}
 
-void TSkinHeader::AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner, TCanvas* canvas) {
+void TSkinHeader::AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner, TCanvas* canvas) {
   TSkinControl::AttachToWindow(window, skinData, formSkinner, canvas);
   Enabled = IsWindowEnabled(window) != FALSE;
 }
@@ -630,7 +629,7 @@ const TClassInfo& TSkinListView::StaticClass() {
 
 TSkinListView::TSkinListView(TComponent* owner) : TSkinScrollbar(owner) {}
 
-void TSkinListView::AttachScrollBars(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner,
+void TSkinListView::AttachScrollBars(TControl* control, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                      TCanvas* canvas) {
   if (Attached) return;
   TSkinScrollbar::AttachScrollBars(control, skinData, formSkinner, canvas);
@@ -672,7 +671,7 @@ TSkinScrollbarH::~TSkinScrollbarH() {
   vert_.reset();
 }
 
-void TSkinScrollbarH::AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner,
+void TSkinScrollbarH::AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                      TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::AttachToWindow(window, skinData, formSkinner, canvas);
@@ -761,7 +760,7 @@ TSkinScControl::TSkinScControl(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScControl::~TSkinScControl() { bar_.reset(); }
 
-void TSkinScControl::AttachScControl(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner,
+void TSkinScControl::AttachScControl(TControl* control, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                      TCanvas* canvas) {
   if (Attached || !control) return;
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -815,3 +814,5 @@ void TSkinScControl::DrawSkin(HDC, const RECT&) {
   if (!bar_->Shown) bar_->PlaceOverlay();
   bar_->Repaint();
 }
+
+TSkinControl* MakeListScrollSkinner(TComponent* owner) { return new TSkinScrollbarH(owner); }

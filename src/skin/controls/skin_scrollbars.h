@@ -104,7 +104,7 @@ class TSkinScrollbar : public TSkinControl {
   ~TSkinScrollbar() override;
 
   // The attach of the selection rules' *scroll* mode.
-  virtual void AttachScrollBars(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner,
+  virtual void AttachScrollBars(TControl* control, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                                 TCanvas* canvas);
   void Detach() override;
   void AfterMessage(TMessage& m) override;
@@ -135,7 +135,7 @@ class TSkinHeader : public TSkinControl {
 
  public:
   explicit TSkinHeader(TComponent* owner);
-  void AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner, TCanvas* canvas) override;
+  void AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner, TCanvas* canvas) override;
   bool BeforeMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 
@@ -155,7 +155,7 @@ class TSkinListView : public TSkinScrollbar {
 
  public:
   explicit TSkinListView(TComponent* owner);
-  void AttachScrollBars(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner,
+  void AttachScrollBars(TControl* control, TSkinLook* skinData, ControlSkinnerHost* formSkinner,
                         TCanvas* canvas) override;
   void AfterMessage(TMessage& m) override;
   TSkinHeader* Header() const { return header_; }
@@ -175,7 +175,7 @@ class TSkinScrollbarH : public TSkinControl {
   explicit TSkinScrollbarH(TComponent* owner);
   ~TSkinScrollbarH() override;
 
-  void AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner, TCanvas* canvas) override;
+  void AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner, TCanvas* canvas) override;
   void Detach() override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
@@ -198,7 +198,7 @@ class TSkinScControl : public TSkinControl {
   ~TSkinScControl() override;
 
   // Its own attach (the selection rules' *own* mode).
-  void AttachScControl(TControl* control, TSkinData* skinData, TWinSkinForm* formSkinner, TCanvas* canvas);
+  void AttachScControl(TControl* control, TSkinLook* skinData, ControlSkinnerHost* formSkinner, TCanvas* canvas);
   void Detach() override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
@@ -208,3 +208,7 @@ class TSkinScControl : public TSkinControl {
  private:
   std::unique_ptr<TWScrollbar> bar_;
 };
+
+// The skinner of a simple combo box's always-visible list (its scroll bars), owned by `owner`
+// and not attached yet.
+TSkinControl* MakeListScrollSkinner(TComponent* owner);

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 
+#include "skin/controls/control_skinner_host.h"
 #include "skin/controls/core/scroll_rules.h"
 #include "skin/controls/core/tab_rules.h"
-#include "skin/engine/skin_data.h"
 #include "skin/controls/skin_edits.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/transform.h"
-#include "skin/form/win_skin_form.h"
 #include "ui/tabs.h"
 
 using namespace kq::skin;
@@ -60,7 +60,7 @@ void DrawPiece(kq::Bitmap& px, const kq::Rect& r, const TTabImages& im, const kq
 
 }  // namespace
 
-void TTabImages::Read(const TSkinData* skin, int orientation) {
+void TTabImages::Read(const TSkinLook* skin, int orientation) {
   *this = TTabImages{};
   const kq::TDataSkinBorder* t = skin ? skin->Tabs.get() : nullptr;
   if (!t || t->Bitmap.Empty()) return;
@@ -95,7 +95,7 @@ void TSkinTab::Notification(TComponent* component, TOperation op) {
   if (op == opRemove && component == updown_) updown_ = nullptr;
 }
 
-void TSkinTab::AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner, TCanvas* canvas) {
+void TSkinTab::AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner, TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::AttachToWindow(window, skinData, formSkinner, canvas);
   if (!Attached) return;
@@ -296,7 +296,7 @@ const TClassInfo& TSkinTab31::StaticClass() {
 
 TSkinTab31::TSkinTab31(TComponent* owner) : TSkinControl(owner) {}
 
-void TSkinTab31::AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+void TSkinTab31::AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                                  TCanvas* canvas) {
   if (Attached) return;
   // The tabs hang below a page: the images of tabs at the bottom.

@@ -28,7 +28,7 @@ struct TTabImages {
   bool Empty() const { return Tabs.Empty(); }
   // Copies the skin's images and turns them for `orientation` (0 top, 1 bottom, 2 left,
   // 3 right); empty when the skin has no tab image.
-  void Read(const TSkinData* skin, int orientation);
+  void Read(const TSkinLook* skin, int orientation);
 };
 
 class TSkinTab : public TSkinControl {
@@ -38,7 +38,7 @@ class TSkinTab : public TSkinControl {
   explicit TSkinTab(TComponent* owner);
   ~TSkinTab() override;
 
-  void AttachToWindow(HWND window, TSkinData* skinData, TWinSkinForm* formSkinner, TCanvas* canvas) override;
+  void AttachToWindow(HWND window, TSkinLook* skinData, ControlSkinnerHost* formSkinner, TCanvas* canvas) override;
   bool BeforeMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
@@ -77,7 +77,7 @@ class TSkinTab31 : public TSkinControl {
  public:
   explicit TSkinTab31(TComponent* owner);
 
-  void AttachToControl(TWinSkinForm* formSkinner, TSkinData* skinData, bool useSkinColor,
+  void AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                        TCanvas* canvas) override;
   bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;

@@ -6,9 +6,9 @@
 #include "base/encoding.h"
 #include "base/file_io.h"
 #include "skin/controls/core/skin3rd.h"
-#include "skin/engine/skin_manager.h"
 #include "skin/data/bmp.h"
 #include "skin/data/skin_load.h"
+#include "skin/engine/skin_manager.h"
 #include "ui/application.h"
 #include "ui/classinfo.h"
 #include "ui/forms.h"
@@ -78,7 +78,7 @@ const TClassInfo& TSkinData::StaticClass() {
   return info;
 }
 
-TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSkin3rd()) {
+TSkinData::TSkinData(TComponent* owner) : TComponent(owner) {
   LoadMenuGlyphs();
 }
 
@@ -275,6 +275,10 @@ void TSkinData::LoadMenuGlyphs() {
   menu_glyphs_->AddMasked(bmp, clWhite);
 }
 
-int SkinDrawText(HDC dc, const std::wstring& text, RECT& rect, UINT format) {
-  return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+TComponent* TSkinData::ProgramSkinner(TComponent* sender, TControl* form, TControl* control,
+                                      const std::string& controlClass) {
+  if (!OnSkinControl) return nullptr;
+  TComponent* given = nullptr;
+  OnSkinControl(sender, this, form, control, controlClass, given);
+  return given;
 }

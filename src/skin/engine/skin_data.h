@@ -4,6 +4,9 @@
 // property unpacks the skin and builds the skin model (the TSkinModel base: frame edges,
 // title, caption buttons, colours, control images), which every painter reads.
 //
+// What the skinners read of it (the model, brush, glyphs, icon and the settings of what is
+// skinned) is its TSkinLook part (skin/controls/skin_look.h); the skinners are handed only that.
+//
 // Life: created by its form (properties at their defaults, no skin); the form's stored values
 // are assigned while it loads (the skin is built when "SkinStream" is read); Loaded() joins
 // the one skin manager (skin_manager.h), which then switches skinning on 250 ms later. Setting
@@ -24,18 +27,12 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/core/skin_options.h"
-#include "skin/data/skin_model.h"
+#include "skin/controls/skin_look.h"
 #include "ui/component.h"
 #include "ui/graphics.h"
-#include "ui/handles.h"
 
 class TControl;
-class TImageList;
 class TSkinData;
-
-using TSkinControls = kq::skin::TSkinControls;
-using TSkinOptions = kq::skin::TSkinOptions;
 
 // Asks the application whether a form or window class may be skinned.
 using TOnFormSkin = std::function<void(TObject* sender, const std::string& aName, bool& DoSkin)>;
@@ -46,7 +43,7 @@ using TOnSkinControl = std::function<void(TComponent* sender, TSkinData* skinDat
 // Told of every new top-level window of the program (class name as registered).
 using TOnWindowCreated = std::function<void(TObject* sender, HWND window, const std::string& className)>;
 
-class TSkinData : public TComponent, public kq::TSkinModel {
+class TSkinData : public TComponent, public TSkinLook {
   KQ_DECLARE_CLASS(TSkinData)
 
  public:
@@ -56,25 +53,17 @@ class TSkinData : public TComponent, public kq::TSkinModel {
   // ---- published properties ----
   bool Active() const { return active_; }
   void SetActive(bool v);
-  // A component whose Tag mod 100 equals this is left unskinned.
-  int DisableTag = 99;
-  TSkinControls SkinControls = kq::skin::kDefaultSkinControls;
-  TSkinOptions Options;
-  // Class name to skin kind rows for controls of other libraries ("TRzButton=button").
-  const std::vector<std::string>& Skin3rd() const { return skin3rd_; }
-  void SetSkin3rd(const std::vector<std::string>& rows) { skin3rd_ = rows; }
+  // DisableTag, SkinControls, Options, Skin3rd, SkinFormtype, MenuUpdate and MenuMerge are
+  // fields of TSkinLook.
   // A skin file to load at run time instead of the stored skin.
   const std::wstring& SkinFile() const { return skin_file_; }
   void SetSkinFile(const std::wstring& path);
   // "(none)" at run time; assigning it changes nothing.
   std::wstring SkinStore() const;
   void SetSkinStore(const std::wstring&) {}
-  TSkinFormType SkinFormtype = sfMainform;
   // Always "3.02.03.09"; assigning it changes nothing.
   std::wstring Version() const;
   void SetVersion(const std::wstring&) {}
-  bool MenuUpdate = true;
-  bool MenuMerge = false;
   TOnFormSkin OnFormSkin;
   TNotifyEvent OnSkinChanged;
   TOnSkinControl OnSkinControl;
@@ -108,15 +97,9 @@ class TSkinData : public TComponent, public kq::TSkinModel {
   // Re-applies the newly loaded skin to every form that uses this component.
   void ApplyChangedSkin();
 
-  // ---- what the painters share ----
-  // Solid brush of ButtonFaceColour, made again after every successful load.
-  HBRUSH FaceBrush() const { return face_brush_.get(); }
-  // 16 x 16 menu glyphs (restore, maximise, minimise, close, ...) on white, for skinned menus.
-  TImageList* MenuGlyphs() const { return menu_glyphs_.get(); }
-  // Drawn in the caption of a window that has no icon of its own; empty until a painter fills it.
-  TBitmap& DefaultIcon() { return default_icon_; }
-  // The form skinner paints frames only while this is on (it clears it during its own repaints).
-  bool NCPaintEnabled = true;
+  // Fires OnSkinControl, with this component.
+  TComponent* ProgramSkinner(TComponent* sender, TControl* form, TControl* control,
+                             const std::string& controlClass) override;
 
   // Published-property adapters.
   bool GetActive() const { return active_; }
@@ -146,18 +129,10 @@ class TSkinData : public TComponent, public kq::TSkinModel {
   void ShowNotice(const std::string& text);
 
   bool active_ = false;
-  std::vector<std::string> skin3rd_;
   std::wstring skin_file_;
   std::vector<std::uint8_t> stored_;
-  kq::ui::GdiHandle<HBRUSH> face_brush_;
-  std::unique_ptr<TImageList> menu_glyphs_;
-  TBitmap default_icon_;
 };
 
 // Resource names of the program (resources/kqshutdown.rc).
 inline constexpr wchar_t kSkinStreamResource[] = L"SKINSTREAM";
 inline constexpr wchar_t kMenuGlyphsResource[] = L"SKINMENUGLYPHS";
-
-// Draws wide text with DrawTextW (every platform this program runs on has it); returns the
-// text height as DrawTextW does.
-int SkinDrawText(HDC dc, const std::wstring& text, RECT& rect, UINT format);

@@ -5,11 +5,11 @@
 
 #include "base/encoding.h"
 #include "skin/engine/skin_data.h"
-#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_popmenu.h"
 #include "ui/application.h"
 #include "ui/forms.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 
 using namespace kq::skin;
@@ -33,6 +33,10 @@ template <class T>
 void EraseFrom(std::vector<T*>& list, T* item) {
   list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
+
+// The skinners below ask for the manager through their host; attaching one starts it.
+[[maybe_unused]] const bool g_host_maker_set =
+    (SetFormSkinnerHostMaker([]() -> FormSkinnerHost* { return &EnsureSkinManager(); }), true);
 
 }  // namespace
 
@@ -301,6 +305,13 @@ TWinSkinPopMenu* TSkinManage::FindPopupMenuSkinner(HMENU menu) const {
   for (TWinSkinPopMenu* p : PopupMenuSkinners)
     if (p->KnownMenu() == menu) return p;
   return nullptr;
+}
+
+TBitmap* TSkinManage::MainFormIcon() const {
+  TBitmap* icon = nullptr;
+  for (TSkinData* data : SkinDataList)
+    if (data->SkinFormtype == sfMainform && !data->DefaultIcon().Empty()) icon = &data->DefaultIcon();
+  return icon;
 }
 
 // ---- the deferred action -------------------------------------------------------------------

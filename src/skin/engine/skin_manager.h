@@ -9,6 +9,9 @@
 // The first TSkinData that finishes loading creates the manager (EnsureSkinManager); it is
 // freed when the program ends (or by FreeSkinManager), which removes the hook and frees the
 // skinners it owns. Everything runs on the user-interface thread.
+//
+// The skinners below it see it only as their FormSkinnerHost (skin/form/form_skinner_host.h):
+// the state they share with it lives there, and the few requests they make of it.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "skin/engine/core/manager_rules.h"
+#include "skin/form/form_skinner_host.h"
 
 class TForm;
 class TSkinData;
@@ -24,31 +28,23 @@ class TTimer;
 class TWinSkinForm;
 class TWinSkinPopMenu;
 
-class TSkinManage {
+class TSkinManage : public FormSkinnerHost {
  public:
   TSkinManage();
-  ~TSkinManage();
+  ~TSkinManage() override;
   TSkinManage(const TSkinManage&) = delete;
   TSkinManage& operator=(const TSkinManage&) = delete;
 
   // ---- state (read by the skinners; the skin components set some of it) ----
+  // SkinningEnabled, ForceAttach, StartState, MenuKind, MenuFromMenuBar, MaximisedChildShown,
+  // MdiClient, MdiMainForm and PlatformVersion are the FormSkinnerHost's.
   HHOOK HookHandle = nullptr;
   std::vector<TWinSkinForm*> FormSkinners;         // owned (see ~TSkinManage)
   std::vector<TWinSkinPopMenu*> PopupMenuSkinners;  // owned
   std::vector<TSkinData*> SkinDataList;             // not owned
-  bool SkinningEnabled = false;
-  bool ForceAttach = false;  // while set, children of an MDI client are attached too
-  int StartState = kq::skin::kStartNone;
-  int MenuKind = kq::skin::kMenuKindPopup;
-  bool MenuFromMenuBar = false;
-  bool MaximisedChildShown = false;
-  HWND MdiClient = nullptr;
-  TForm* MdiMainForm = nullptr;
   int PendingAction = 0;
   TSkinData* PendingSkinData = nullptr;
   TSkinData* MainSkinData = nullptr;
-  // GetVersion() when the hook was installed; its top bit marks the Windows 9x family.
-  DWORD PlatformVersion = 0;
   TTimer* Timer() const { return timer_.get(); }
 
   // ---- called by the skin components ----
@@ -66,8 +62,8 @@ class TSkinManage {
 
   // ---- called by the skinners ----
   // Attaches a form skinner to `window` when every test passes; returns whether it did.
-  bool AttachFormSkinner(HWND window);
-  void RemoveFormSkinner(TWinSkinForm* skinner);
+  bool AttachFormSkinner(HWND window) override;
+  void RemoveFormSkinner(TWinSkinForm* skinner) override;
   TWinSkinForm* FindFormSkinner(HWND window) const;
   // The skin component that serves `window`, or nullptr.
   TSkinData* ChooseSkinData(HWND window) const;
@@ -75,10 +71,12 @@ class TSkinManage {
   void SkinVisibleForm(TForm* form);
   void AttachPopupMenuSkinner(HWND menuWindow);
   void DetachPopupMenuSkinner(HWND menuWindow);
-  void MarkPopupMenusFromMenuBar();
+  void MarkPopupMenusFromMenuBar() override;
   // The popup skinner's rendered background for a menu handle (its menus draw items on it).
-  TWinSkinPopMenu* FindPopupMenuSkinner(HMENU menu) const;
-  void SetMaximisedChildShown(bool shown);
+  TWinSkinPopMenu* FindPopupMenuSkinner(HMENU menu) const override;
+  void SetMaximisedChildShown(bool shown) override;
+  // The default icon of the last main-form skin component that has one.
+  TBitmap* MainFormIcon() const override;
   // Frees the form skinners whose windows are gone.
   void PurgeClosedFormSkinners();
   // The deferred action (the timer's handler).

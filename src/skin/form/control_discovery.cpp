@@ -7,11 +7,11 @@
 #include "skin/controls/skin_boxes.h"
 #include "skin/controls/skin_buttons.h"
 #include "skin/controls/skin_checks.h"
-#include "skin/controls/skin_edits.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_edits.h"
+#include "skin/controls/skin_look.h"
 #include "skin/controls/skin_scrollbars.h"
 #include "skin/controls/skin_tabs.h"
-#include "skin/engine/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
 #include "ui/text.h"
@@ -23,7 +23,7 @@ namespace {
 struct Walk {
   explicit Walk(TWinSkinForm& fs) : formSkinner(fs) {}
   TWinSkinForm& formSkinner;
-  TSkinData* skin = nullptr;
+  TSkinLook* skin = nullptr;
   SelectionSettings settings;
   std::string formName;
   std::vector<TSkinChoice> choices;
@@ -208,11 +208,10 @@ void SkinControl(Walk& w, TControl* c, TComponent* container) {
     if (!windowed->HandleAllocated()) return;
   }
   // 4. The program's own choice.
-  if (w.skin->OnSkinControl) {
+  {
     std::string cls = c->ClassName();
     std::transform(cls.begin(), cls.end(), cls.begin(), [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
-    TComponent* given = nullptr;
-    w.skin->OnSkinControl(&w.formSkinner, w.skin, dynamic_cast<TControl*>(container), c, cls, given);
+    TComponent* given = w.skin->ProgramSkinner(&w.formSkinner, dynamic_cast<TControl*>(container), c, cls);
     if (auto* s = dynamic_cast<TSkinControl*>(given)) {
       auto& list = w.formSkinner.ControlSkinners;
       if (std::find(list.begin(), list.end(), s) == list.end()) {
@@ -250,9 +249,6 @@ std::string ClassNameOf(HWND wnd) {
 
 }  // namespace
 
-// The skinner of a simple combo box's always-visible list: its scroll bars.
-TSkinControl* MakeListScrollSkinner(TComponent* owner) { return new TSkinScrollbarH(owner); }
-
 kq::skin::ControlDescriptor DescribeControl(TControl* c) {
   ControlDescriptor d;
   d.ancestry = c->ClassType().Ancestry();
@@ -272,7 +268,7 @@ std::vector<TSkinChoice> SkinFormControls(TWinSkinForm& skinner, TForm& form) {
 
 std::vector<TSkinChoice> SkinChildWindow(TWinSkinForm& skinner, HWND child) {
   std::vector<TSkinChoice> out;
-  TSkinData* skin = skinner.Skin();
+  TSkinLook* skin = skinner.Skin();
   if (!skin || !IsWindow(child) || ListHolds(skinner, nullptr, child)) return out;
   const ChildWindowChoice choice =
       ChooseForChildWindow(ClassNameOf(child), static_cast<std::uint32_t>(GetWindowLongPtrW(child, GWL_STYLE)));

@@ -46,10 +46,6 @@ std::vector<TSkinChoice> SkinFormControls(TWinSkinForm& skinner, TForm& form);
 std::vector<TSkinChoice> SkinChildWindows(TWinSkinForm& skinner, HWND parent);
 std::vector<TSkinChoice> SkinChildWindow(TWinSkinForm& skinner, HWND child);
 
-// The skinner of a simple combo box's always-visible list (its scroll bars), owned by `owner`
-// and not attached yet; nullptr while the program has no such skinner.
-TSkinControl* MakeListScrollSkinner(TComponent* owner);
-
 // What the rules know of a control: class and ancestors, Tag, window style, the published
 // properties they read.
 kq::skin::ControlDescriptor DescribeControl(TControl* control);

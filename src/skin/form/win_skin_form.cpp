@@ -6,16 +6,16 @@
 #include <algorithm>
 
 #include "base/encoding.h"
-#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_control.h"
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
-#include "ui/skin_messages.h"
+#include "skin/controls/skin_look.h"
+#include "skin/form/control_discovery.h"
+#include "skin/form/form_skinner_host.h"
 #include "skin/form/nc_object.h"
 #include "ui/application.h"
 #include "ui/classinfo.h"
 #include "ui/forms.h"
 #include "ui/menus.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 
 using namespace kq::skin;
@@ -76,7 +76,7 @@ TWinSkinForm::~TWinSkinForm() {
   form_proc_hooked_ = false;
   mdi_client_hook_.reset();
   subclass_.Detach();
-  if (TSkinManage* m = SkinManager()) m->RemoveFormSkinner(this);
+  if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->RemoveFormSkinner(this);
 }
 
 void TWinSkinForm::Notification(TComponent* component, TOperation op) {
@@ -87,7 +87,7 @@ void TWinSkinForm::Notification(TComponent* component, TOperation op) {
 
 // ---- attaching -------------------------------------------------------------------------
 
-void TWinSkinForm::AttachToForm(TSkinData* skin, TForm* form) {
+void TWinSkinForm::AttachToForm(TSkinLook* skin, TForm* form) {
   form_ = form;
   form->SetAutoScroll(false);
   if (skin->SkinControls.Has(xcMainMenu)) {
@@ -101,10 +101,10 @@ void TWinSkinForm::AttachToForm(TSkinData* skin, TForm* form) {
   HookMenus();
 }
 
-void TWinSkinForm::AttachToWindow(TSkinData* skin) {
+void TWinSkinForm::AttachToWindow(TSkinLook* skin) {
   if (Subclassed() || !hwnd_) return;
   // 1.
-  EnsureSkinManager().StartState = kStartStarted;
+  if (FormSkinnerHost* host = EnsureFormSkinnerHost()) host->StartState = kStartStarted;
   skin_ = skin;
   if (!hover_timer_) {
     hover_timer_ = new TTimer(this);
@@ -161,7 +161,7 @@ void TWinSkinForm::AttachToWindow(TSkinData* skin) {
   subclass_.Attach(hwnd_, this);
   // 9.
   if (IsMdiChild() && WindowState == WinState::Maximised)
-    if (TSkinManage* m = SkinManager()) m->SetMaximisedChildShown(true);
+    if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->SetMaximisedChildShown(true);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -172,7 +172,7 @@ void TWinSkinForm::FindMdiClient() {
     if (IsMdiClientClass(kq::WideToUtf8(cls))) {
       Mdi = MdiRole::Frame;
       MdiClientWindow = c;
-      if (TSkinManage* m = SkinManager()) {
+      if (FormSkinnerHost* m = CurrentFormSkinnerHost()) {
         m->MdiClient = c;
         m->MdiMainForm = form_;
       }
@@ -182,7 +182,7 @@ void TWinSkinForm::FindMdiClient() {
 }
 
 bool TWinSkinForm::UnderMaximisedChild() const {
-  const TSkinManage* m = SkinManager();
+  const FormSkinnerHost* m = CurrentFormSkinnerHost();
   return IsMdiChild() && m && m->MaximisedChildShown;
 }
 
@@ -477,7 +477,7 @@ void TWinSkinForm::DetachControlsOnly() {
 LRESULT TWinSkinForm::MdiClientWndProc(HWND client, UINT msg, WPARAM w, LPARAM l) {
   const WindowSubclass& sc = mdi_client_hook_->subclass;
   auto def = [&] { return sc.CallSaved(client, msg, w, l); };
-  TSkinManage* mgr = SkinManager();
+  FormSkinnerHost* mgr = CurrentFormSkinnerHost();
   switch (msg) {
     case WM_NCDESTROY: {
       const WNDPROC saved = sc.Saved();

@@ -26,12 +26,13 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/control_skinner_host.h"
 #include "skin/form/core/form_rules.h"
-#include "ui/subclass.h"
 #include "ui/component.h"
 #include "ui/controls.h"
 #include "ui/graphics.h"
 #include "ui/handles.h"
+#include "ui/subclass.h"
 
 class TForm;
 class TMenu;
@@ -39,11 +40,11 @@ class TMenuItem;
 class TNCObject;
 class TPopupMenu;
 class TSkinControl;
-class TSkinData;
+class TSkinLook;
 class TTimer;
 class TWinSkinMenu;
 
-class TWinSkinForm : public TComponent, private SubclassTarget {
+class TWinSkinForm : public TComponent, public ControlSkinnerHost, private SubclassTarget {
   KQ_DECLARE_CLASS(TWinSkinForm)
 
  public:
@@ -62,8 +63,8 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   // The window to skin; set before attaching.
   void SetWindow(HWND window) { hwnd_ = window; }
   HWND Window() const { return hwnd_; }
-  void AttachToForm(TSkinData* skin, TForm* form);
-  void AttachToWindow(TSkinData* skin);
+  void AttachToForm(TSkinLook* skin, TForm* form);
+  void AttachToWindow(TSkinLook* skin);
   // The skin was switched off: everything back as it was.
   void Detach();
   // The skin changed: colours, control skinners, frame and size again (after
@@ -104,15 +105,14 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   TNCObject* ObjectAt(POINT p) const;
   bool IsCaptionButton(const TNCObject* object) const;
 
-  // ---- control skinners ----
-  std::vector<TSkinControl*> ControlSkinners;
+  // ---- control skinners (ControlSkinners and HotButton are the ControlSkinnerHost's) ----
   // Frees them from the front of the list, detaching those whose window still exists.
   void FreeControlSkinners();
   TCanvas& ControlCanvas() { return control_canvas_; }
   TCanvas& FrameCanvas() { return frame_canvas_; }
 
   // ---- state the painters read ----
-  TSkinData* Skin() const { return skin_; }
+  TSkinLook* Skin() const { return skin_; }
   TForm* Form() const { return form_; }
   int DisableTag = 0;  // published
   HFONT CaptionFont() const { return caption_font_.get(); }
@@ -140,7 +140,6 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   RECT CaptionTextRect{};
   int RightmostButtonLeft = 0;
   TNCObject* HotObject = nullptr;
-  TSkinControl* HotButton = nullptr;
   std::vector<TNCObject*> CaptionButtons;  // owned, in skin order
   bool RegionSet = false;
   HRGN Region = nullptr;
@@ -265,7 +264,7 @@ class TWinSkinForm : public TComponent, private SubclassTarget {
   LRESULT MdiClientWndProc(HWND client, UINT msg, WPARAM w, LPARAM l);
 
   HWND hwnd_ = nullptr;
-  TSkinData* skin_ = nullptr;
+  TSkinLook* skin_ = nullptr;
   TForm* form_ = nullptr;
   WindowSubclass subclass_{SubclassKind::Form};
   std::unique_ptr<MdiClientHook> mdi_client_hook_;

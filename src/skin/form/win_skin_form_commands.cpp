@@ -2,14 +2,14 @@
 // button actions.
 #include <algorithm>
 
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
-#include "ui/skin_messages.h"
+#include "skin/controls/skin_look.h"
+#include "skin/form/form_skinner_host.h"
 #include "skin/form/nc_object.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 #include "ui/forms.h"
 #include "ui/menus.h"
+#include "ui/skin_messages.h"
 #include "ui/text.h"
 #include "ui/timer.h"
 
@@ -25,7 +25,7 @@ void TWinSkinForm::ToggleMaximize() {
     return;
   }
   if (IsMdiChild())
-    if (TSkinManage* m = SkinManager()) m->SetMaximisedChildShown(true);
+    if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->SetMaximisedChildShown(true);
   WindowState = WinState::Maximised;
   PostSysCommand(SC_MAXIMIZE);
   HotObject = nullptr;
@@ -99,7 +99,7 @@ void TWinSkinForm::ShowSystemPopup(int x, int y) {
   const DWORD now = GetTickCount();
   switch (ClassifyPopupClick(now, last_popup_tick_, double_click_time_, HotObject != nullptr)) {
     case PopupClick::Show: {
-      if (TSkinManage* m = SkinManager()) m->MenuKind = kMenuKindSystem;
+      if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->MenuKind = kMenuKindSystem;
       last_popup_tick_ = now;
       if (skin_ && skin_->SkinControls.Has(xcSystemMenu) && !IsMdiChild() && system_popup_) {
         PopupUse use{system_popup_, false};
@@ -157,7 +157,7 @@ void TWinSkinForm::PerformButtonAction(TNCObject* button, POINT messagePoint) {
     SendMessageW(child, WM_SYSCOMMAND, command, 0);
     BOOL maximised = FALSE;
     SendMessageW(MdiClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
-    if (TSkinManage* m = SkinManager(); m && !maximised) m->SetMaximisedChildShown(false);
+    if (FormSkinnerHost* m = CurrentFormSkinnerHost(); m && !maximised) m->SetMaximisedChildShown(false);
   };
   switch (action) {
     case 0:

@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "skin/controls/skin_control.h"
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/skin_frame.h"
 #include "skin/draw/win/region_win.h"
@@ -23,11 +22,12 @@
 #include "skin/form/core/frame_model.h"
 #include "skin/form/core/frame_paint.h"
 #include "skin/form/core/frame_region.h"
-#include "ui/skin_messages.h"
+#include "skin/form/form_skinner_host.h"
 #include "skin/form/sys_button.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
 #include "ui/messages.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 
 namespace {
@@ -106,7 +106,7 @@ kq::skin::CaptionContext CaptionState(const TWinSkinForm& f) {
   c.active = f.Active;
   c.dialogFrame = f.Kind == kq::skin::FrameKind::Dialog;
   c.messageDialog = f.MessageDialog;
-  c.mdiChildMaximised = f.Mdi == MdiRole::Frame && SkinManager() && SkinManager()->MaximisedChildShown;
+  c.mdiChildMaximised = f.Mdi == MdiRole::Frame && CurrentFormSkinnerHost() && CurrentFormSkinnerHost()->MaximisedChildShown;
   c.menuBarHeight = f.MenuBarHeight;
   return c;
 }
@@ -125,7 +125,7 @@ void UpdateButtonVisibility(TWinSkinForm& f, int index) {
 // the skin's title; the text background three-slice goes under it. Remembers where the text
 // went (caption buttons align to it).
 void DrawCaptionText(TWinSkinForm& f, kq::Bitmap& picture, HDC dc, const kq::Rect& caption) {
-  TSkinData& skin = *f.Skin();
+  TSkinLook& skin = *f.Skin();
   const std::wstring text = kq::skin::DecorateCaption(WindowText(f.Window(), f.UnicodeWindow));
   HGDIOBJ oldFont = SelectObject(dc, f.CaptionFont());
   const UINT flags = DT_SINGLELINE | DT_NOPREFIX;
@@ -170,7 +170,7 @@ int LayoutCaptionButtons(TWinSkinForm& f, int windowWidth) {
     TWinSysButton* b = SysButton(f.CaptionButtons[i]);
     slots.push_back(CaptionButtonSlot{b->Spec(), b->Size(), b->Visible, FromRECT(b->BoundsRect)});
   }
-  const TSkinData& skin = *f.Skin();
+  const TSkinLook& skin = *f.Skin();
   kq::skin::CaptionGeometry g;
   g.windowWidth = windowWidth;
   g.frameLeft = f.FrameLeft;
@@ -231,9 +231,8 @@ void TWinSkinForm::FillIconBitmap() {
   TBitmap* fallback = nullptr;
   if (skin_ && !skin_->DefaultIcon().Empty()) {
     fallback = &skin_->DefaultIcon();
-  } else if (TSkinManage* manager = SkinManager()) {
-    for (TSkinData* data : manager->SkinDataList)
-      if (data->SkinFormtype == sfMainform && !data->DefaultIcon().Empty()) fallback = &data->DefaultIcon();
+  } else if (FormSkinnerHost* manager = CurrentFormSkinnerHost()) {
+    fallback = manager->MainFormIcon();
   }
   if (fallback) IconBitmap.Assign(*fallback);
 }

@@ -8,12 +8,12 @@
 #include <algorithm>
 
 #include "skin/controls/core/control_selection.h"
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/form/core/frame_paint.h"
 #include "skin/form/core/menu_rules.h"
+#include "skin/form/form_skinner_host.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 #include "skin/form/win_skin_popmenu.h"
@@ -278,7 +278,7 @@ void UnmarkOwnerDrawn(const std::vector<MarkedEntry>& marked) {
 }
 
 bool Win9x() {
-  const TSkinManage* m = SkinManager();
+  const FormSkinnerHost* m = CurrentFormSkinnerHost();
   return m && (m->PlatformVersion & 0x80000000u);
 }
 
@@ -421,7 +421,7 @@ bool TWinSkinForm::OpenMenuBtn(int index) {
   const int x = bounds.left + wr.left, y = bounds.bottom + wr.top;
   // Only a popup that opens is a menu-bar menu: a disabled entry must not leave the next
   // popup taken for one.
-  TSkinManage* manager = SkinManager();
+  FormSkinnerHost* manager = CurrentFormSkinnerHost();
   if (manager && enabled) {
     manager->MenuKind = kMenuKindMenuBar;
     manager->MenuFromMenuBar = true;
@@ -545,7 +545,7 @@ void TWinSkinForm::MeasureSkinnedItem(TMenuItem* item, int& width, int& height, 
 bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& mis) {
   if (!WindowMenu || mis.CtlType != ODT_MENU || !skin_) return false;
   if (form_) {
-    if (TSkinManage* m = SkinManager()) m->MarkPopupMenusFromMenuBar();
+    if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->MarkPopupMenusFromMenuBar();
     if (TMenuItem* item = SkinDrawnMainMenuItem(mis.itemID)) {
       // The item measures itself (it has no handler of its own), then makes room for the skin.
       if (!TMenuItem::DispatchMeasureItem(mis)) return false;
@@ -581,7 +581,7 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& mis) {
 namespace {
 
 struct ItemPainter {
-  TSkinData& skin;
+  TSkinLook& skin;
   HFONT font;
   bool rightToLeft;
 
@@ -804,7 +804,7 @@ struct ItemPainter {
 // The popup window showing `menu`, and where items sit in it.
 TBitmap* PopupBackground(HMENU menu, POINT& offset) {
   offset = POINT{0, 0};
-  TSkinManage* m = SkinManager();
+  FormSkinnerHost* m = CurrentFormSkinnerHost();
   TWinSkinPopMenu* p = m ? m->FindPopupMenuSkinner(menu) : nullptr;
   if (!p) return nullptr;
   offset = p->ClientOffset();
@@ -815,7 +815,7 @@ TBitmap* PopupBackground(HMENU menu, POINT& offset) {
 
 void TWinSkinForm::PaintMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT odsState) {
   if (!item || !skin_) return;
-  if (TSkinManage* m = SkinManager()) m->MarkPopupMenusFromMenuBar();
+  if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->MarkPopupMenusFromMenuBar();
   HMENU parent = item->ParentItem() ? item->ParentItem()->Handle() : nullptr;
   // A popup that painted before it knew its menu learns it here.
   if (TWinSkinPopMenu::Waiting && parent && !TWinSkinPopMenu::Waiting->KnownMenu()) {
@@ -835,7 +835,7 @@ bool TWinSkinForm::DrawMenuItem(const DRAWITEMSTRUCT& dis) {
     TWinSkinPopMenu::Waiting->Menu = menu;
     TWinSkinPopMenu::Waiting = nullptr;
   }
-  if (TSkinManage* m = SkinManager()) m->MarkPopupMenusFromMenuBar();
+  if (FormSkinnerHost* m = CurrentFormSkinnerHost()) m->MarkPopupMenusFromMenuBar();
   if (form_) {
     if (TMenuItem* item = SkinDrawnMainMenuItem(dis.itemID)) {
       TCanvas canvas(dis.hDC);

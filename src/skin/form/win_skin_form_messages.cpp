@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "skin/controls/skin_control.h"
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
-#include "ui/skin_messages.h"
+#include "skin/controls/skin_look.h"
+#include "skin/form/form_skinner_host.h"
 #include "skin/form/nc_object.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 
 using namespace kq::skin;
@@ -60,7 +60,7 @@ LRESULT TWinSkinForm::FormWndProc(UINT msg, WPARAM w, LPARAM l, const CallFrame&
       return r;
     }
     case WM_INITMENUPOPUP:
-      if (TSkinManage* m = SkinManager())
+      if (FormSkinnerHost* m = CurrentFormSkinnerHost())
         m->MenuKind = reinterpret_cast<HMENU>(w) == SystemMenu ? kMenuKindSystem : kMenuKindMenuBar;
       return Default(msg, w, l);
     case WM_CTLCOLORBTN: {
@@ -367,7 +367,7 @@ void TWinSkinForm::FormDispatch(TMessage& m) {
         return;
       }
       if (IsMdiChild()) {
-        TSkinManage* mgr = SkinManager();
+        FormSkinnerHost* mgr = CurrentFormSkinnerHost();
         if (mgr && mgr->MdiMainForm && mgr->MdiMainForm != form_) {
           const LRESULT r = mgr->MdiMainForm->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
           if (r) {

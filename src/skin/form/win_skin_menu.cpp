@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/engine/skin_data.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/skin_frame.h"
@@ -50,7 +50,7 @@ void TMenuBtn::Paint() {
 
 // ---- loading --------------------------------------------------------------------------------
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm* form, TSkinData* skin, TMainMenu* menu)
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm* form, TSkinLook* skin, TMainMenu* menu)
     : Menu(menu), Skin(skin), Form(form) {}
 
 TWinSkinMenu::~TWinSkinMenu() { Clear(); }

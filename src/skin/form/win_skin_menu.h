@@ -20,7 +20,7 @@
 
 class TMainMenu;
 class TMenuItem;
-class TSkinData;
+class TSkinLook;
 class TWinSkinForm;
 class TWinSkinMenu;
 
@@ -41,7 +41,7 @@ class TMenuBtn : public TNCObject {
 
 class TWinSkinMenu {
  public:
-  TWinSkinMenu(TWinSkinForm* form, TSkinData* skin, TMainMenu* menu);
+  TWinSkinMenu(TWinSkinForm* form, TSkinLook* skin, TMainMenu* menu);
   ~TWinSkinMenu();
   TWinSkinMenu(const TWinSkinMenu&) = delete;
   TWinSkinMenu& operator=(const TWinSkinMenu&) = delete;
@@ -49,7 +49,7 @@ class TWinSkinMenu {
   std::vector<std::unique_ptr<TMenuBtn>> Buttons;
   TMainMenu* Menu;          // the form's main menu, or none
   RECT BarRect{};           // in frame coordinates
-  TSkinData* Skin;
+  TSkinLook* Skin;
   TWinSkinForm* Form;
   TBitmap BarBitmap;        // the painted background without texts
   bool Painting = false;

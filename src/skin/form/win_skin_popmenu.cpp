@@ -1,14 +1,14 @@
 #include "skin/form/win_skin_popmenu.h"
 
 #include "skin/controls/core/control_selection.h"
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
+#include "skin/controls/skin_look.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/form/core/menu_rules.h"
-#include "ui/skin_messages.h"
+#include "skin/form/form_skinner_host.h"
 #include "ui/handles.h"
 #include "ui/menus.h"
+#include "ui/skin_messages.h"
 
 #ifndef MN_GETHMENU
 #define MN_GETHMENU 0x01E1
@@ -20,7 +20,7 @@ TWinSkinPopMenu::TWinSkinPopMenu() = default;
 
 TWinSkinPopMenu::~TWinSkinPopMenu() { Unhook(); }
 
-void TWinSkinPopMenu::Hook(HWND popup, TSkinData* skin, HMENU menu) {
+void TWinSkinPopMenu::Hook(HWND popup, TSkinLook* skin, HMENU menu) {
   if (Hooked()) return;
   Handle = popup;
   Skin = skin;
@@ -137,7 +137,7 @@ LRESULT TWinSkinPopMenu::PaintOnPrint(WPARAM w, LPARAM l) {
 LRESULT TWinSkinPopMenu::PopMenuWndProc(UINT msg, WPARAM w, LPARAM l) {
   HWND wnd = Handle;
   if (msg == SKM_QUERYSKINNED) return 1;
-  TSkinManage* manager = SkinManager();
+  FormSkinnerHost* manager = CurrentFormSkinnerHost();
   if (!manager || !manager->SkinningEnabled) return subclass_.CallSaved(wnd, msg, w, l);
   switch (msg) {
     case WM_DESTROY: {

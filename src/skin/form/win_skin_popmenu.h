@@ -8,11 +8,11 @@
 
 #include <windows.h>
 
-#include "ui/subclass.h"
 #include "ui/component.h"
 #include "ui/graphics.h"
+#include "ui/subclass.h"
 
-class TSkinData;
+class TSkinLook;
 
 class TWinSkinPopMenu : public TObject, private SubclassTarget {
  public:
@@ -20,7 +20,7 @@ class TWinSkinPopMenu : public TObject, private SubclassTarget {
   ~TWinSkinPopMenu() override;
 
   // Subclasses the popup window; `menu` is the menu it shows when known.
-  void Hook(HWND popup, TSkinData* skin, HMENU menu);
+  void Hook(HWND popup, TSkinLook* skin, HMENU menu);
   // Gives the window its procedure back and drops the rendered background.
   void Unhook();
   bool Hooked() const { return subclass_.Attached(); }
@@ -38,7 +38,7 @@ class TWinSkinPopMenu : public TObject, private SubclassTarget {
   POINT ClientOffset() const;
 
   HWND Handle = nullptr;
-  TSkinData* Skin = nullptr;
+  TSkinLook* Skin = nullptr;
   int Reserved = -1;
   HMENU Menu = nullptr;
   bool RegionOwned = false;

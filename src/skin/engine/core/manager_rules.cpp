@@ -23,8 +23,6 @@ bool IsRefusedFormClass(std::string_view className) {
   return className == "TApplication" || className == "TQRStandardPreview";
 }
 
-bool IsMdiClientClass(std::string_view className) { return Lower(className) == "mdiclient"; }
-
 bool IsSizeGripCreation(std::string_view className, std::uint32_t style) {
   return className == "ScrollBar" && (style & 0x10u) != 0;
 }

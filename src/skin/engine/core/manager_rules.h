@@ -11,24 +11,20 @@
 #include <vector>
 
 #include "skin/controls/core/skin_options.h"
+#include "skin/form/core/form_rules.h"
 
 namespace kq::skin {
 
 // Deferred actions of the manager.
 enum class SkinAction : int { None = 0, Activate = 1, Deactivate = 2, SkinChanged = 3, Purge = 6 };
 
-// The manager's life: nothing activated yet, started, shutting down.
-inline constexpr int kStartNone = 0, kStartStarted = 1, kStartShuttingDown = 4;
-
-// What a menu window about to open belongs to.
-inline constexpr int kMenuKindPopup = 0, kMenuKindMenuBar = 1, kMenuKindSystem = 2;
+// The manager's start states (kStartNone ...) and the menu kinds (kMenuKindPopup ...) are in
+// form_rules.h: the form skinners set them.
 
 // A window whose class name is one of these is a message box or common dialog.
 bool IsDialogClassName(std::string_view className);  // "tmessageform", "#32770" (any case)
 // The application window and the report preview are never skinned.
 bool IsRefusedFormClass(std::string_view className);  // "TApplication", "TQRStandardPreview"
-// The MDI client window (the parent of MDI children).
-bool IsMdiClientClass(std::string_view className);  // "mdiclient" (any case)
 // A menu window.
 inline constexpr std::string_view kMenuWindowClass = "#32768";
 // A window being created is a size grip: class exactly "ScrollBar" with SBS_SIZEGRIP (0x10).

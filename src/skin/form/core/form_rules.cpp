@@ -1,5 +1,8 @@
 #include "skin/form/core/form_rules.h"
 
+#include <cctype>
+#include <string>
+
 namespace kq::skin {
 
 int CapabilitiesOf(std::uint32_t style, bool hasSystemMenu) {
@@ -29,6 +32,12 @@ FrameKindResult FrameKindOf(std::uint32_t style, std::uint32_t exStyle, std::str
 
 bool IsUnicodeClassName(std::string_view className) {
   return className.find(".UnicodeClass") != std::string_view::npos;
+}
+
+bool IsMdiClientClass(std::string_view className) {
+  std::string l(className);
+  for (char& c : l) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return l == "mdiclient";
 }
 
 CaptionStyles SwitchCaptionStyles(std::uint32_t style, int capabilities, std::uint32_t removedCaption, bool on,

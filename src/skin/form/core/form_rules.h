@@ -48,6 +48,14 @@ struct FrameKindResult {
 FrameKindResult FrameKindOf(std::uint32_t style, std::uint32_t exStyle, std::string_view className);
 // Windows of Unicode wrapper libraries carry ".UnicodeClass" in their class name.
 bool IsUnicodeClassName(std::string_view className);
+// The MDI client window (the parent of MDI children).
+bool IsMdiClientClass(std::string_view className);  // "mdiclient" (any case)
+
+// What a menu window about to open belongs to (the form skinner tells the skin manager).
+inline constexpr int kMenuKindPopup = 0, kMenuKindMenuBar = 1, kMenuKindSystem = 2;
+// The skin manager's life: nothing activated yet, started (a form skinner attached), shutting
+// down.
+inline constexpr int kStartNone = 0, kStartStarted = 1, kStartShuttingDown = 4;
 
 struct CaptionStyles {
   std::uint32_t style = 0;
