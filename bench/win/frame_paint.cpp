@@ -9,9 +9,9 @@
 #include <iterator>
 #include <vector>
 
+#include "skin/draw/win/region_win.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/skin_manager.h"
-#include "skin/draw/win/region_win.h"
 #include "skin/form/core/frame_model.h"
 #include "skin/form/core/frame_region.h"
 #include "skin/form/win_skin_form.h"

@@ -15,11 +15,11 @@
 #include "app/pro_kqshutdown.h"
 #include "base/clock.h"
 #include "base/datetime.h"
-#include "skin/engine/skin_data.h"
 #include "skin/data/skin_load.h"
-#include "ui/skin_messages.h"
+#include "skin/engine/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
+#include "ui/skin_messages.h"
 #include "ui/text.h"
 #include "win/win_bench.h"
 

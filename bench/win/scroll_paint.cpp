@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/engine/skin_data.h"
 #include "skin/controls/skin_scrollbars.h"
 #include "skin/data/skin_load.h"
-#include "ui/skin_messages.h"
+#include "skin/engine/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"
 #include "ui/lists.h"
+#include "ui/skin_messages.h"
 #include "win/win_bench.h"
 
 namespace {

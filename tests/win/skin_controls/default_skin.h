@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/engine/skin_data.h"
 #include "skin/data/skin_load.h"
+#include "skin/engine/skin_data.h"
 #include "ui/application.h"
 #include "ui/graphics.h"
 #include "ui/text.h"

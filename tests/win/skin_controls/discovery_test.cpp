@@ -5,10 +5,10 @@
 #include <map>
 #include <string>
 
-#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_buttons.h"
-#include "ui/skin_messages.h"
+#include "skin/form/control_discovery.h"
 #include "ui/application.h"
+#include "ui/skin_messages.h"
 #include "win/skin_controls/gallery.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"

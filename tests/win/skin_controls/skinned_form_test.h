@@ -11,10 +11,10 @@
 
 #include "skin/controls/skin_control.h"
 #include "skin/engine/skin_data.h"
-#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"
+#include "ui/skin_messages.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"
 

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "skin/controls/skin_buttons.h"
-#include "ui/skin_messages.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/imglist.h"
+#include "ui/skin_messages.h"
 #include "ui/stdctrls.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_boxes.h"
 #include "skin/controls/skin_checks.h"
-#include "ui/skin_messages.h"
+#include "skin/form/control_discovery.h"
 #include "ui/extctrls.h"
 #include "ui/handles.h"
 #include "ui/radiogroup.h"
+#include "ui/skin_messages.h"
 #include "ui/statusbar.h"
 #include "win/app/app_fixture.h"
 #include "win/skin_controls/gallery.h"

@@ -13,8 +13,8 @@
 #include "skin/engine/skin_data.h"
 #include "ui/text.h"
 #include "win/skin_controls/default_skin.h"
-#include "win/ui/ui_test_util.h"
 #include "win/skin_controls/test_skin.h"
+#include "win/ui/ui_test_util.h"
 
 namespace skintest {
 

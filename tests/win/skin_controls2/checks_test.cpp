@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/form/control_discovery.h"
 #include "skin/controls/skin_checks.h"
-#include "ui/skin_messages.h"
+#include "skin/form/control_discovery.h"
 #include "ui/extctrls.h"
 #include "ui/handles.h"
+#include "ui/skin_messages.h"
 #include "win/skin_controls2/cells.h"
 #include "win/ui/ui_test_util.h"
 

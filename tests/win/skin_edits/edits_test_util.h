@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "skin/controls/skin_control.h"
-#include "skin/engine/skin_data.h"
-#include "ui/skin_messages.h"
 #include "skin/draw/transform.h"
+#include "skin/engine/skin_data.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
 #include "ui/forms.h"
+#include "ui/skin_messages.h"
 #include "win/skin_controls/skinned_form_test.h"
 #include "win/skin_controls/test_skin.h"
 #include "win/ui/ui_test_util.h"

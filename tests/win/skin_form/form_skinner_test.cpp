@@ -2,9 +2,9 @@
 // hit testing, window commands, the system popup, message boxes, MDI, and detaching.
 #include <windowsx.h>
 
-#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/menus.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 #include "win/skin_form/demo_forms.h"
 

@@ -1,7 +1,7 @@
 // The form skinner's routing as message sequences: which messages its three stages answer
 // alone and which they hand to the window's own procedure, one table per stage.
-#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
+#include "ui/skin_messages.h"
 #include "win/skin_form/demo_forms.h"
 #include "win/skin_form/message_sequence.h"
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "skin/data/bmp.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/skin_manager.h"
-#include "skin/data/bmp.h"
 #include "ui/application.h"
 #include "unit/skin_data/archive_builder.h"
 #include "win/ui/ui_test_util.h"

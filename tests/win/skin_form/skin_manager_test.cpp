@@ -6,10 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_popmenu.h"
 #include "ui/menus.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 #include "win/skin_form/demo_forms.h"
 

@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "skin/engine/skin_data.h"
-#include "skin/engine/skin_manager.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/skin_frame.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/form/core/frame_model.h"
 #include "skin/form/core/frame_paint.h"
 #include "skin/form/core/frame_region.h"
-#include "ui/skin_messages.h"
 #include "skin/form/sys_button.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/handles.h"
+#include "ui/skin_messages.h"
 #include "ui/timer.h"
 #include "win/skin_frame/frame_test_util.h"
 

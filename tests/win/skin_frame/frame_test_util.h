@@ -17,9 +17,9 @@
 #include "base/bitmap.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/skin_manager.h"
-#include "ui/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/application.h"
+#include "ui/skin_messages.h"
 
 namespace framestest {
 

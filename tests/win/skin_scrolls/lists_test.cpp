@@ -6,8 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "skin/form/control_discovery.h"
 #include "skin/controls/core/control_selection.h"
+#include "skin/form/control_discovery.h"
 #include "ui/application.h"
 #include "ui/forms.h"
 #include "ui/lists.h"

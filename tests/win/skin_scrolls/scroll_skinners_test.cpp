@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/skin_messages.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/lists.h"
+#include "ui/skin_messages.h"
 #include "win/skin_scrolls/scroll_test_util.h"
 
 using namespace scrolltest;
