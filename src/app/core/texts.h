@@ -37,6 +37,21 @@ inline constexpr std::string_view kLogStop = "停止执行Zelvo定时自动关�
 inline constexpr std::string_view kLogDue = "到时执行之前约定的任务";
 inline constexpr std::string_view kLogSave = "保存设置Zelvo定时自动关机器。";
 inline constexpr std::string_view kLogExit = "退出Zelvo定时自动关机器。";
+inline constexpr std::string_view kLogPostpone = "推迟执行Zelvo定时自动关机器。";
+
+// The items of the task list, in the order of their indexes.
+inline constexpr std::string_view kTaskItems[] = {"关闭计算机", "注销计算机", "重启计算机"};
+
+// The last warning before the task: "还有 " N " 秒将" + task item + "。".
+inline constexpr std::string_view kWarningCaption = "即将执行任务";
+inline constexpr std::string_view kWarningBefore = "还有 ";
+inline constexpr std::string_view kWarningSeconds = " 秒将";
+inline constexpr std::string_view kWarningEnd = "。";
+inline constexpr std::string_view kPostponeButton = "推迟 10 分钟";
+inline constexpr std::string_view kCancelButton = "取消执行";
+
+// The argument the Startup-folder shortcut starts the program with.
+inline constexpr std::string_view kAutorunArgument = "/autorun";
 
 // Settings file: what "info" always says.
 inline constexpr std::string_view kInfo = "Zelvo定时自动关机器 V1.0";

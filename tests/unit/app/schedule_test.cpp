@@ -122,6 +122,36 @@ TEST(AtTime, EveryDayMovesAPastMomentToItsNextOccurrence) {
   }
 }
 
+TEST(EveryDay, AfterTheTaskTheScheduleRollsOverToItsTimeOnTheNextDay) {
+  struct Case {
+    DateTime schedule, now, expected;
+  } cases[] = {
+      // on the due tick, across the end of a month, a year, a leap February
+      {At(2007, 7, 31, 23, 30), At(2007, 7, 31, 23, 29, 59, 500), At(2007, 8, 1, 23, 30)},
+      {At(2007, 12, 31, 8, 0), At(2007, 12, 31, 8, 0, 0, 16), At(2008, 1, 1, 8, 0)},
+      {At(2008, 2, 28, 6, 15), At(2008, 2, 28, 6, 15), At(2008, 2, 29, 6, 15)},
+      // the same wall-clock time across a daylight-saving change (Europe, 2026): 02:30 does
+      // not exist on 29 March, and is reached when the clock jumps to 03:00; on 25 October
+      // the clock goes back from 02:00 to 01:00, and the second 01:30 must not run it again
+      {At(2026, 3, 28, 2, 30), At(2026, 3, 28, 2, 30), At(2026, 3, 29, 2, 30)},
+      {At(2026, 3, 29, 2, 30), At(2026, 3, 29, 3, 0, 0, 20), At(2026, 3, 30, 2, 30)},
+      {At(2026, 10, 25, 1, 30), At(2026, 10, 25, 1, 30), At(2026, 10, 26, 1, 30)},
+      {At(2026, 10, 25, 1, 30), At(2026, 10, 25, 1, 0, 5), At(2026, 10, 26, 1, 30)},
+      // postponed past midnight: the time as started, on the day after its own
+      {At(2007, 7, 6, 23, 55), At(2007, 7, 7, 0, 5), At(2007, 7, 7, 23, 55)},
+      // asleep for days: the next occurrence from now
+      {At(2007, 7, 6, 8, 0), At(2007, 7, 9, 9, 0), At(2007, 7, 10, 8, 0)},
+      {At(2007, 7, 6, 8, 0), At(2007, 7, 9, 7, 0), At(2007, 7, 9, 8, 0)},
+  };
+  for (const Case& c : cases) {
+    const DateTime next = NextDailyTarget(c.schedule, c.now);
+    EXPECT_EQ(FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", next),
+              FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", c.expected))
+        << FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", c.now);
+    EXPECT_EQ(next, c.expected);
+  }
+}
+
 TEST(Delay, HoursAndMinutesAreAddedWithoutUpperBound) {
   const DateTime now = At(2007, 7, 6, 17, 58, 12, 345);
   ScheduleDecision d = DecideDelay("01", "00", now);
