@@ -18,4 +18,6 @@ struct TAppServices {
   std::wstring StartupFolder;
   // The program the shortcut points to; empty: this program file.
   std::wstring ProgramPath;
+  // Started by that shortcut (the single argument "/autorun").
+  bool Autorun = false;
 };

@@ -6,6 +6,7 @@
 #include "app/kq_dm.h"
 #include "app/kq_main.h"
 #include "app/kq_msg.h"
+#include "app/kq_warn.h"
 #include "app/startup_shortcut.h"
 #include "ui/application.h"
 #include "ui/text.h"
@@ -21,7 +22,8 @@ TKqWindows CreateKqWindows(TApplication& app, TAppServices services) {
   w.MSG_KQ = app.CreateForm<TMSG_KQ>();
   w.DM_kq = app.CreateForm<TDM_kq>(services.IniFolder, w.MAIN_KQ, w.MSG_KQ);
   w.aboutsoft_kq = app.CreateForm<Taboutsoft_kq>();
-  w.MAIN_KQ->SetPeers(w.DM_kq, w.aboutsoft_kq);
+  w.WARN_KQ = app.CreateForm<TWARN_KQ>();
+  w.MAIN_KQ->SetPeers(w.DM_kq, w.aboutsoft_kq, w.WARN_KQ);
   return w;
 }
 

@@ -160,7 +160,7 @@ void TForm::SetVisible(bool v) {
     PlaceOnScreen();
     visible_ = true;
     Perform(CM_VISIBLECHANGED, 1);
-    ShowWindow(HandleOrNull(), SW_SHOWNORMAL);
+    ShowWindow(HandleOrNull(), ShowCommand());
   } else {
     visible_ = false;
     Perform(CM_VISIBLECHANGED, 0);

@@ -14,6 +14,7 @@
 #include "app/kq_dm.h"
 #include "app/kq_main.h"
 #include "app/kq_msg.h"
+#include "app/kq_warn.h"
 #include "app/pro_kqshutdown.h"
 #include "base/encoding.h"
 #include "base/error.h"
@@ -85,6 +86,32 @@ class KqTest : public ::testing::Test {
     Create();
     w.MAIN_KQ->Show();
     uitest::PumpFor(50);
+  }
+
+  // Starts a schedule after a delay, as "执行" with the delay entries does.
+  void StartDelay(const wchar_t* hours, const wchar_t* minutes) {
+    TMAIN_KQ* m = w.MAIN_KQ;
+    m->Rb_yc->SetChecked(true);
+    m->edt_ychour->SetText(hours);
+    m->edt_ycminu->SetText(minutes);
+    m->btn_runClick();
+  }
+  bool Counting() const {
+    TMAIN_KQ* m = w.MAIN_KQ;
+    return !m->btn_run->Enabled() && m->btn_stop->Enabled() && !m->GroupBox1->Enabled() &&
+           !m->GroupBox2->Enabled();
+  }
+  bool Idle() const {
+    TMAIN_KQ* m = w.MAIN_KQ;
+    return m->btn_run->Enabled() && !m->btn_stop->Enabled() && m->GroupBox1->Enabled() &&
+           m->GroupBox2->Enabled();
+  }
+  // How many times the log holds `text`.
+  int Events(const std::string& text) const {
+    int n = 0;
+    const std::string log = Log();
+    for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+    return n;
   }
 
   std::string FileText(const std::string& name) const {
