@@ -1,6 +1,8 @@
 #include "app/kq_main.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "app/core/countdown.h"
 #include "app/core/event_log.h"
@@ -70,7 +72,32 @@ TMAIN_KQ::TMAIN_KQ(TComponent* owner, const TAppServices& services)
   BuildControls();
   SetPopupMenu(PopupMenu1);
   OnShow = [this](TObject*) { FormShow(); };
+  if (Application)
+    app_hook_ = Application->HookMainWindow([this](TMessage& m) { return AppWindowMessage(m); });
   EndLoading();
+}
+
+TMAIN_KQ::~TMAIN_KQ() {
+  if (app_hook_ && Application) Application->UnhookMainWindow(app_hook_);
+}
+
+namespace {
+// Posted to the application window when our session end was cancelled: the notice is shown
+// after the sender of WM_ENDSESSION has had its answer.
+constexpr UINT kTaskCancelledMessage = WM_APP + 0x19;
+}  // namespace
+
+bool TMAIN_KQ::AppWindowMessage(TMessage& m) {
+  if (m.Msg == WM_ENDSESSION && !m.WParam && awaiting_session_end_) {
+    awaiting_session_end_ = false;
+    PostMessageW(Application->Handle(), kTaskCancelledMessage, 0, 0);
+    return false;
+  }
+  if (m.Msg == kTaskCancelledMessage) {
+    ReportTaskNotDone(kq::texts::kLogTaskCancelled, kq::texts::kTaskCancelled);
+    return true;
+  }
+  return false;
 }
 
 void TMAIN_KQ::BuildControls() {
@@ -306,6 +333,18 @@ void TMAIN_KQ::btn_runClick() {
     case kq::ScheduleDecision::kStart:
       break;
   }
+  // A start that could do nothing is refused before anything changes. Text typed into the
+  // list that is an item's text is that item.
+  if (cb_task->ItemIndex() < 0) {
+    const std::vector<std::wstring>& items = cb_task->Items();
+    const auto typed = std::find(items.begin(), items.end(), cb_task->Text());
+    if (typed != items.end()) cb_task->SetItemIndex(static_cast<int>(typed - items.begin()));
+  }
+  if (!kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand))) {
+    DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(kq::texts::kNoTask));
+    return;
+  }
+  awaiting_session_end_ = false;
   TargetTime = decision.target;
   if (auto command = kq::TaskCommandFor(cb_task->ItemIndex())) TaskCommand = W(*command);
   if (!TrayIconVisible()) ShowTrayIcon();
@@ -329,6 +368,7 @@ void TMAIN_KQ::btn_runClick() {
 }
 
 void TMAIN_KQ::btn_stopClick() {
+  awaiting_session_end_ = false;
   btn_run->SetEnabled(true);
   btn_stop->SetEnabled(false);
   GroupBox1->SetEnabled(true);
@@ -369,8 +409,30 @@ void TMAIN_KQ::Timer1Timer() {
   } catch (const kq::Error&) {
     log_error = std::current_exception();
   }
-  if (auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand)))
-    kq::CarryOut(*task, *services_.Machine);
+  const auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand));
+  if (task && kq::CarryOut(*task, *services_.Machine)) {
+    awaiting_session_end_ = true;
+  } else {
+    // Refused: the user must know the machine stays on. The window stays counting; "停止"
+    // returns it to idle.
+    try {
+      ReportTaskNotDone(kq::texts::kLogTaskFailed, kq::texts::kTaskFailed);
+    } catch (const kq::Error&) {
+      if (!log_error) log_error = std::current_exception();
+    }
+  }
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::ReportTaskNotDone(std::string_view log_text, std::string_view notice) {
+  std::exception_ptr log_error;
+  try {
+    LogEvent(log_text);
+  } catch (const kq::Error&) {
+    log_error = std::current_exception();
+  }
+  BringProgramForward();
+  DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(notice));
   if (log_error) std::rethrow_exception(log_error);
 }
 
@@ -389,7 +451,13 @@ void TMAIN_KQ::btn_saveClick() {
 }
 
 void TMAIN_KQ::btn_closeClick() {
-  LogEvent(kq::texts::kLogExit);
+  // The user asked to exit: a log that cannot be written is reported, and the program ends.
+  try {
+    LogEvent(kq::texts::kLogExit);
+  } catch (const kq::Error&) {
+    if (!Application) throw;
+    Application->HandleException(std::current_exception());
+  }
   Close();
 }
 
@@ -423,4 +491,24 @@ void TMAIN_KQ::N2Click() {
   btn_stopClick();
 }
 
-void TMAIN_KQ::N4Click() { aboutsoft_kq->ShowModal(); }
+void TMAIN_KQ::N4Click() {
+  // The tray menu still opens while the box is up: a second request brings it forward.
+  if (aboutsoft_kq->Visible()) {
+    BringProgramForward();
+    return;
+  }
+  aboutsoft_kq->ShowModal();
+}
+
+void TMAIN_KQ::BringProgramForward() {
+  if (Application->IsMinimized()) RestoreFromTray();
+  // A modal box disables every other window of the program; the innermost is the one left
+  // enabled.
+  TForm* target = this;
+  for (TForm* f : Application->Forms())
+    if (f->IsModal() && f->HandleAllocated() && IsWindowVisible(f->HandleOrNull()) &&
+        IsWindowEnabled(f->HandleOrNull()))
+      target = f;
+  target->BringToFront();
+  SetForegroundWindow(target->Handle());
+}
