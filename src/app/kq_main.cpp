@@ -12,6 +12,7 @@
 #include "app/kq_aboutsoft.h"
 #include "app/kq_dm.h"
 #include "app/resource_ids.h"
+#include "app/single_instance.h"
 #include "app/startup_shortcut.h"
 #include "app/ui_font.h"
 #include "base/error.h"
@@ -95,6 +96,12 @@ bool TMAIN_KQ::AppWindowMessage(TMessage& m) {
   }
   if (m.Msg == kTaskCancelledMessage) {
     ReportTaskNotDone(kq::texts::kLogTaskCancelled, kq::texts::kTaskCancelled);
+    return true;
+  }
+  if (m.Msg == TSingleInstance::BringForwardMessage()) {
+    // A second start of the program: it ends, this one comes forward.
+    BringProgramForward();
+    m.Result = TSingleInstance::kBroughtForward;
     return true;
   }
   return false;

@@ -112,7 +112,7 @@ class TMAIN_KQ : public TForm {
   // Hides or shows the window as the tray menu's "显示/隐藏" does.
   void ToggleShown();
   // What the application window hears that concerns this window: the end of a session that
-  // our own task asked for being cancelled.
+  // our own task asked for being cancelled, and a second start of the program.
   bool AppWindowMessage(TMessage& m);
   // The task was refused or its session end cancelled: logged, the window back from the
   // tray, and the user told. Throws kq::WriteError after the notice when the log failed.
