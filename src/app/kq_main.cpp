@@ -1,6 +1,8 @@
 #include "app/kq_main.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "app/core/countdown.h"
 #include "app/core/event_log.h"
@@ -13,6 +15,7 @@
 #include "app/kq_dm.h"
 #include "app/kq_warn.h"
 #include "app/resource_ids.h"
+#include "app/single_instance.h"
 #include "app/startup_shortcut.h"
 #include "app/ui_font.h"
 #include "base/error.h"
@@ -77,6 +80,8 @@ TMAIN_KQ::TMAIN_KQ(TComponent* owner, const TAppServices& services)
   BuildControls();
   SetPopupMenu(PopupMenu1);
   OnShow = [this](TObject*) { FormShow(); };
+  if (Application)
+    app_hook_ = Application->HookMainWindow([this](TMessage& m) { return AppWindowMessage(m); });
   EndLoading();
 }
 
@@ -88,6 +93,35 @@ void TMAIN_KQ::SetPeers(TDM_kq* dm, Taboutsoft_kq* about, TWARN_KQ* warn) {
     warn->OnPostpone = [this] { PostponeTask(); };
     warn->OnCancel = [this] { btn_stopClick(); };
   }
+}
+
+TMAIN_KQ::~TMAIN_KQ() {
+  if (app_hook_ && Application) Application->UnhookMainWindow(app_hook_);
+}
+
+namespace {
+// Posted to the application window when our session end was cancelled: the notice is shown
+// after the sender of WM_ENDSESSION has had its answer.
+constexpr UINT kTaskCancelledMessage = WM_APP + 0x19;
+}  // namespace
+
+bool TMAIN_KQ::AppWindowMessage(TMessage& m) {
+  if (m.Msg == WM_ENDSESSION && !m.WParam && awaiting_session_end_) {
+    awaiting_session_end_ = false;
+    PostMessageW(Application->Handle(), kTaskCancelledMessage, 0, 0);
+    return false;
+  }
+  if (m.Msg == kTaskCancelledMessage) {
+    ReportTaskNotDone(kq::texts::kLogTaskCancelled, kq::texts::kTaskCancelled);
+    return true;
+  }
+  if (m.Msg == TSingleInstance::BringForwardMessage()) {
+    // A second start of the program: it ends, this one comes forward.
+    BringProgramForward();
+    m.Result = TSingleInstance::kBroughtForward;
+    return true;
+  }
+  return false;
 }
 
 void TMAIN_KQ::BuildControls() {
@@ -346,6 +380,18 @@ void TMAIN_KQ::btn_runClick() {
     case kq::ScheduleDecision::kStart:
       break;
   }
+  // A start that could do nothing is refused before anything changes. Text typed into the
+  // list that is an item's text is that item.
+  if (cb_task->ItemIndex() < 0) {
+    const std::vector<std::wstring>& items = cb_task->Items();
+    const auto typed = std::find(items.begin(), items.end(), cb_task->Text());
+    if (typed != items.end()) cb_task->SetItemIndex(static_cast<int>(typed - items.begin()));
+  }
+  if (!kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand))) {
+    DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(kq::texts::kNoTask));
+    return;
+  }
+  awaiting_session_end_ = false;
   TargetTime = decision.target;
   schedule_time_ = TargetTime;
   daily_ = Rb_ds->Checked() && CKB_EVERYDAy->Checked();
@@ -378,6 +424,7 @@ void TMAIN_KQ::StartCountdown(kq::DateTime now) {
 
 void TMAIN_KQ::btn_stopClick() {
   CloseWarning();
+  awaiting_session_end_ = false;
   btn_run->SetEnabled(true);
   btn_stop->SetEnabled(false);
   GroupBox1->SetEnabled(true);
@@ -419,13 +466,30 @@ void TMAIN_KQ::Timer1Timer() {
   Timer1->SetEnabled(false);
   CloseWarning();
   std::exception_ptr log_error = TryLogEvent(kq::texts::kLogDue);
-  if (auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand)))
-    kq::CarryOut(*task, *services_.Machine);
-  // The next day's countdown is running before anything waits for the user.
+  const auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand));
+  const bool done = task && kq::CarryOut(*task, *services_.Machine);
+  if (done) awaiting_session_end_ = true;
+  // "每天": the next day's countdown is running before anything waits for the user.
   if (daily_) {
     RollOverDaily();
     if (std::exception_ptr e = TryLogEvent(kq::texts::kLogStart); !log_error) log_error = e;
   }
+  if (!done) {
+    // Refused: the user must know the machine stays on. The window stays counting; "停止"
+    // returns it to idle.
+    try {
+      ReportTaskNotDone(kq::texts::kLogTaskFailed, kq::texts::kTaskFailed);
+    } catch (const kq::Error&) {
+      if (!log_error) log_error = std::current_exception();
+    }
+  }
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::ReportTaskNotDone(std::string_view log_text, std::string_view notice) {
+  std::exception_ptr log_error = TryLogEvent(log_text);
+  BringProgramForward();
+  DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(notice));
   if (log_error) std::rethrow_exception(log_error);
 }
 
@@ -495,7 +559,13 @@ void TMAIN_KQ::btn_saveClick() {
 }
 
 void TMAIN_KQ::btn_closeClick() {
-  LogEvent(kq::texts::kLogExit);
+  // The user asked to exit: a log that cannot be written is reported, and the program ends.
+  try {
+    LogEvent(kq::texts::kLogExit);
+  } catch (const kq::Error&) {
+    if (!Application) throw;
+    Application->HandleException(std::current_exception());
+  }
   Close();
 }
 
@@ -529,4 +599,24 @@ void TMAIN_KQ::N2Click() {
   btn_stopClick();
 }
 
-void TMAIN_KQ::N4Click() { aboutsoft_kq->ShowModal(); }
+void TMAIN_KQ::N4Click() {
+  // The tray menu still opens while the box is up: a second request brings it forward.
+  if (aboutsoft_kq->Visible()) {
+    BringProgramForward();
+    return;
+  }
+  aboutsoft_kq->ShowModal();
+}
+
+void TMAIN_KQ::BringProgramForward() {
+  if (Application->IsMinimized()) RestoreFromTray();
+  // A modal box disables every other window of the program; the innermost is the one left
+  // enabled.
+  TForm* target = this;
+  for (TForm* f : Application->Forms())
+    if (f->IsModal() && f->HandleAllocated() && IsWindowVisible(f->HandleOrNull()) &&
+        IsWindowEnabled(f->HandleOrNull()))
+      target = f;
+  target->BringToFront();
+  SetForegroundWindow(target->Handle());
+}

@@ -28,6 +28,7 @@ class TMAIN_KQ : public TForm {
 
  public:
   TMAIN_KQ(TComponent* owner, const TAppServices& services);
+  ~TMAIN_KQ() override;
 
   // The other windows of the program, known once they exist (set by the main program).
   void SetPeers(TDM_kq* dm, Taboutsoft_kq* about, TWARN_KQ* warn);
@@ -94,8 +95,16 @@ class TMAIN_KQ : public TForm {
   void ShowTrayIcon() { TrayIcon1->SetVisible(true); }
   void SetTrayHint(const std::wstring& hint) { TrayIcon1->SetHint(hint); }
   const std::wstring& TrayHint() const { return TrayIcon1->Hint(); }
-  void MinimizeToTray() { TrayIcon1->MinimizeToTray(); }
+  // Into the notification area: the icon is made visible first (it may not be yet, before
+  // the first start of a schedule), so a hidden program can always be reached.
+  void MinimizeToTray() {
+    ShowTrayIcon();
+    TrayIcon1->MinimizeToTray();
+  }
   void RestoreFromTray() { TrayIcon1->RestoreFromTray(); }
+  // Back from the tray if it is there, and to the front: the window the user can work in,
+  // which is the open modal box (notice, about box) while there is one.
+  void BringProgramForward();
 
  protected:
   void WndProc(TMessage& m) override;
@@ -120,6 +129,12 @@ class TMAIN_KQ : public TForm {
   void ReaimCountdown();
   // Hides or shows the window as the tray menu's "显示/隐藏" does.
   void ToggleShown();
+  // What the application window hears that concerns this window: the end of a session that
+  // our own task asked for being cancelled, and a second start of the program.
+  bool AppWindowMessage(TMessage& m);
+  // The task was refused or its session end cancelled: logged, the window back from the
+  // tray, and the user told. Throws kq::WriteError after the notice when the log failed.
+  void ReportTaskNotDone(std::string_view log_text, std::string_view notice);
 
   TAppServices services_;
   TDM_kq* DM_kq = nullptr;
@@ -131,6 +146,10 @@ class TMAIN_KQ : public TForm {
   kq::DateTime schedule_time_ = 0;
   bool daily_ = false;
   bool warns_ahead_ = false;
+  int app_hook_ = 0;
+  // Windows took our request to end the session; a WM_ENDSESSION FALSE now means it was
+  // cancelled.
+  bool awaiting_session_end_ = false;
   // The countdown last put into edt_timeleave; the text is cleared whenever the edit's text
   // changes.
   std::wstring countdown_shown_;

@@ -1,5 +1,6 @@
 // The real program under Wine, driven with the mouse and keyboard: start, save with its
-// notice, exit; a delay of zero that shuts the (Wine) session down.
+// notice, exit; the notification area as the way back to a hidden program; the about box
+// asked for twice; a second start; a delay of zero that shuts the (Wine) session down.
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -50,6 +51,91 @@ TEST(Kqshutdown, StartsSavesAndExits) {
   Click(FindChild(main, L"Button", L"退出"));
   EXPECT_TRUE(p.Ended(10000));
   EXPECT_NE(p.Log().find("=退出Zelvo定时自动关机器。"), std::string::npos);
+}
+
+// Started and settled; the main window.
+HWND StartedMain(Program& p) {
+  if (!p.Start()) return nullptr;
+  HWND main = p.WaitForWindow(L"TMAIN_KQ", kMain);
+  if (!main || !p.LogHas("=运行Zelvo定时自动关机器。") || !WaitSettled(main)) return nullptr;
+  return main;
+}
+
+// Opens the main window's own menu with a right click on its background and chooses the
+// entry `downs` steps down ("显示/隐藏" 1, "停止执行" 2, "关于软件" 3: the separator is skipped).
+bool ChooseFromWindowMenu(HWND main, int downs) {
+  RightClickAt(main, POINT{160, 160});  // between the task box and the buttons
+  if (!WaitFor([] { return VisibleMenu() != nullptr; })) return false;
+  for (int i = 0; i < downs; ++i) Key(VK_DOWN);
+  Key(VK_RETURN);
+  return WaitFor([] { return VisibleMenu() == nullptr; });
+}
+
+// The same from the tray icon's menu.
+bool ChooseFromTrayMenu(HWND icon, int downs) {
+  Click(icon);  // the first click only activates Wine's tray window
+  Sleep(GetDoubleClickTime() + 100);
+  RECT r;
+  GetWindowRect(icon, &r);
+  MoveMouse((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Button(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  if (!WaitFor([] { return VisibleMenu() != nullptr; })) return false;
+  for (int i = 0; i < downs; ++i) Key(VK_DOWN);
+  Key(VK_RETURN);
+  return WaitFor([] { return VisibleMenu() == nullptr; });
+}
+
+TEST(Kqshutdown, HiddenBeforeAnyScheduleTheProgramKeepsAnIconToComeBackBy) {
+  Program p;
+  HWND main = StartedMain(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(TrayIcons().empty());
+  ASSERT_TRUE(ChooseFromWindowMenu(main, 1));  // "显示/隐藏"
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+  ASSERT_TRUE(WaitFor([] { return TrayIcons().size() == 1; }));
+  // A double click on the icon brings the window back.
+  HWND icon = TrayIcons()[0];
+  Click(icon);
+  Sleep(GetDoubleClickTime() + 100);
+  DoubleClick(icon);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main); }));
+}
+
+TEST(Kqshutdown, TheAboutBoxAskedForAgainFromTheTrayComesForwardWithoutAnError) {
+  Program p;
+  HWND main = StartedMain(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseFromWindowMenu(main, 1));  // to the tray: the icon shows
+  ASSERT_TRUE(WaitFor([] { return TrayIcons().size() == 1; }));
+  HWND icon = TrayIcons()[0];
+  ASSERT_TRUE(ChooseFromTrayMenu(icon, 3));  // "关于软件"
+  HWND about = p.WaitForWindow(L"Taboutsoft_kq");
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(ChooseFromTrayMenu(icon, 3));  // again, while it is open
+  Sleep(500);
+  EXPECT_EQ(FindTopLevel(p.Pid(), L"#32770"), nullptr) << Text(FindTopLevel(p.Pid(), L"#32770"));
+  EXPECT_TRUE(IsWindowVisible(about));
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == about; }));
+}
+
+TEST(Kqshutdown, ASecondStartBringsTheFirstForwardAndEnds) {
+  Program p;
+  HWND main = StartedMain(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseFromWindowMenu(main, 1));  // in the tray
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+  HANDLE second = p.StartAgain();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(WaitForSingleObject(second, 15000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(second, &code);
+  CloseHandle(second);
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main); }));
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+  // One program logged one start.
+  const std::string log = p.Log();
+  EXPECT_EQ(log.find("=运行"), log.rfind("=运行")) << log;
 }
 
 TEST(Kqshutdown, ZeroDelayShutsTheSessionDown) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "app/core/machine.h"
 #include "base/error.h"
@@ -189,9 +190,13 @@ TEST(Delay, EntriesThatAreNoIntegersGiveTheDelayMessage) {
 
 struct Recorder : MachineActions {
   std::string calls;
-  void Shutdown() override { calls += "shutdown;"; }
-  void Restart() override { calls += "restart;"; }
-  void LogOff() override { calls += "logoff;"; }
+  bool Shutdown() override { return Note("shutdown;"); }
+  bool Restart() override { return Note("restart;"); }
+  bool LogOff() override { return Note("logoff;"); }
+  bool Note(const char* what) {
+    calls += what;
+    return calls != "shutdown;logoff;";  // the second task is refused
+  }
 };
 
 TEST(Tasks, IndexGivesTheCommandAndTheTask) {
@@ -202,8 +207,10 @@ TEST(Tasks, IndexGivesTheCommandAndTheTask) {
   EXPECT_EQ(TaskCommandFor(3), std::nullopt);
 
   Recorder r;
-  for (int i : {0, 1, 2}) CarryOut(*TaskToCarryOut(i, "command.com /C shutdown -r"), r);
+  std::vector<bool> taken;
+  for (int i : {0, 1, 2}) taken.push_back(CarryOut(*TaskToCarryOut(i, "command.com /C shutdown -r"), r));
   EXPECT_EQ(r.calls, "shutdown;logoff;restart;");
+  EXPECT_EQ(taken, (std::vector<bool>{true, false, true}));  // what the machine answered
 }
 
 TEST(Tasks, WithoutASelectionTheLastCommandDecides) {

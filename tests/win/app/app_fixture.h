@@ -31,18 +31,20 @@ inline kq::DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, i
   return kq::EncodeDateTime(y, mo, d, h, mi, s, ms);
 }
 
-// Stands in for Windows ending the session; notes the order of events.
+// Stands in for Windows ending the session; notes the order of events and answers `taken`.
 struct Recorder : kq::MachineActions {
   std::vector<std::string> calls;
   std::function<void()> on_call;
-  void Shutdown() override { Note("shutdown"); }
-  void Restart() override { Note("restart"); }
-  void LogOff() override { Note("logoff"); }
+  bool taken = true;
+  bool Shutdown() override { return Note("shutdown"); }
+  bool Restart() override { return Note("restart"); }
+  bool LogOff() override { return Note("logoff"); }
 
  private:
-  void Note(const char* what) {
+  bool Note(const char* what) {
     calls.push_back(what);
     if (on_call) on_call();
+    return taken;
   }
 };
 

@@ -289,23 +289,91 @@ TEST_F(Schedule, TextTypedIntoTheTaskListKeepsThePreviousCommand) {
   EXPECT_EQ(machine.calls, (std::vector<std::string>{"restart"}));
 }
 
-TEST_F(Schedule, NoItemAndNoCommandDoesNothing) {
+TEST_F(Schedule, AStartWithNoTaskIsRefusedAndTypedItemTextSelectsTheItem) {
   Start();
   TMAIN_KQ* m = w.MAIN_KQ;
+  WatchBoxes();
+  const std::string log_before = Log();
   m->cb_task->SetItemIndex(-1);
-  StartDelay(L"0", L"0");
+  m->edt_hour->SetText(L"9");
+  m->edt_minu->SetText(L"5");
+  m->CKB_EVERYDAy->SetChecked(true);  // so 09:05 lies ahead
+  m->btn_runClick();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, L"注意");
+  EXPECT_EQ(boxes[0].text, L"注意：请选择要执行的任务！");
+  EXPECT_TRUE(Idle());
+  EXPECT_FALSE(m->Timer1->Enabled());
+  EXPECT_FALSE(m->TrayIconVisible());
+  EXPECT_FALSE(app->IsMinimized());
+  EXPECT_EQ(m->edt_hour->Text(), L"09");  // padded, as after any refusal
+  EXPECT_EQ(Log(), log_before);
+  // The exact text of an item, typed, is that item.
+  HWND edit = m->cb_task->EditHandle();
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  for (wchar_t ch : std::wstring(L"重启计算机")) SendMessageW(edit, WM_CHAR, ch, 0);
+  ASSERT_EQ(m->cb_task->ItemIndex(), -1);
+  m->btn_runClick();
   EXPECT_TRUE(Counting());
-  ASSERT_TRUE(uitest::PumpUntil([&] { return !m->Timer1->Enabled(); }));
-  EXPECT_TRUE(machine.calls.empty());
-  EXPECT_EQ(Events("=到时执行之前约定的任务"), 1);
+  EXPECT_EQ(m->cb_task->ItemIndex(), 2);
+  EXPECT_EQ(m->TaskCommand, L"command.com /C shutdown -r");
+}
+
+TEST_F(Schedule, ARefusedTaskIsLoggedAndShownWithTheWindowBack) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  WatchBoxes();
+  machine.taken = false;
+  StartDelay(L"0", L"1");
+  ASSERT_TRUE(app->IsMinimized());
+  clock.Advance(kq::kOneMinute);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !boxes.empty(); }));
+  EXPECT_EQ(boxes[0].text, L"注意：未能执行约定的任务！");
+  EXPECT_EQ(machine.calls, (std::vector<std::string>{"shutdown"}));
+  EXPECT_NE(Log().find("=到时执行之前约定的任务\r\n"), std::string::npos);
+  EXPECT_EQ(Events("=未能执行约定的任务"), 1);
+  EXPECT_FALSE(app->IsMinimized());
+  EXPECT_TRUE(IsWindowVisible(m->Handle()));
+  EXPECT_TRUE(Counting());  // until the user stops
+  m->btn_stopClick();
+  EXPECT_TRUE(Idle());
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Schedule, ASessionEndCancelledAfterOurRequestIsLoggedAndShown) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  WatchBoxes();
+  // Someone else's cancelled session end is none of the program's business.
+  SendMessageW(app->Handle(), WM_ENDSESSION, FALSE, 0);
+  uitest::PumpFor(50);
+  EXPECT_TRUE(boxes.empty());
+  StartDelay(L"0", L"0");
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !machine.calls.empty(); }));
+  uitest::PumpFor(50);
+  EXPECT_TRUE(boxes.empty());  // taken: nothing to say yet
+  EXPECT_TRUE(app->IsMinimized());
+  SendMessageW(app->Handle(), WM_ENDSESSION, FALSE, 0);  // another program refused
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !boxes.empty(); }));
+  EXPECT_EQ(boxes[0].text, L"注意：约定的任务被取消！");
+  EXPECT_EQ(Events("=约定的任务被取消"), 1);
+  EXPECT_FALSE(app->IsMinimized());
+  EXPECT_TRUE(IsWindowVisible(m->Handle()));
+  EXPECT_TRUE(m->TrayIconVisible());
+  EXPECT_TRUE(Counting());
+  SendMessageW(app->Handle(), WM_ENDSESSION, FALSE, 0);  // told once
+  uitest::PumpFor(50);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Schedule, StopFromTheTrayMenuWhileIdleStillLogs) {
   Start();
   TMAIN_KQ* m = w.MAIN_KQ;
   EXPECT_FALSE(app->IsMinimized());
-  m->N2->Click();  // shown: goes to the tray, then stops
+  m->N2->Click();  // shown: goes to the tray (its icon shown first), then stops
   EXPECT_TRUE(app->IsMinimized());
+  EXPECT_TRUE(m->TrayIconVisible());
   EXPECT_TRUE(Idle());
   EXPECT_EQ(Events("=停止执行Zelvo定时自动关机器。"), 1);
   m->N2->Click();  // in the tray: comes back, then stops again
