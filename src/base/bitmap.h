@@ -133,14 +133,24 @@ class Bitmap {
   }
   void SetPixel(int x, int y, Color c) {
     if (!Contains(x, y)) return;
-    std::uint8_t* p = Row(y) + x * 3;
+    Unshare();
+    std::uint8_t* p = pixels_ + static_cast<std::ptrdiff_t>(y) * stride_ + x * 3;
     p[0] = static_cast<std::uint8_t>(ColorB(c));
     p[1] = static_cast<std::uint8_t>(ColorG(c));
     p[2] = static_cast<std::uint8_t>(ColorR(c));
   }
   void Fill(Color c) {
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) SetPixel(x, y, c);
+    Unshare();
+    const auto b = static_cast<std::uint8_t>(ColorB(c)), g = static_cast<std::uint8_t>(ColorG(c)),
+               r = static_cast<std::uint8_t>(ColorR(c));
+    for (int y = 0; y < height_; ++y) {
+      std::uint8_t* p = pixels_ + static_cast<std::ptrdiff_t>(y) * stride_;
+      for (int x = 0; x < width_; ++x, p += 3) {
+        p[0] = b;
+        p[1] = g;
+        p[2] = r;
+      }
+    }
   }
 
  private:
