@@ -39,7 +39,15 @@ int Pro_kqshutdown(TAppServices services) {
     return 0;
   }
   TApplication app;
-  CreateKqWindows(app, std::move(services));
+  // Nothing outside catches: whatever escapes building the windows is shown once in the
+  // error box, and a program with windows missing does not run. (The skin component
+  // handles the errors of its own load: the windows then come up unskinned.)
+  try {
+    CreateKqWindows(app, std::move(services));
+  } catch (...) {
+    app.HandleException(std::current_exception());
+    return 1;
+  }
   app.Run();
   return 0;
 }
