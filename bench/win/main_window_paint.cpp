@@ -26,9 +26,9 @@
 namespace {
 
 struct NoMachine : kq::MachineActions {
-  void Shutdown() override {}
-  void Restart() override {}
-  void LogOff() override {}
+  bool Shutdown() override { return true; }
+  bool Restart() override { return true; }
+  bool LogOff() override { return true; }
 };
 
 void Pump() {

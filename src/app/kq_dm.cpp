@@ -18,6 +18,20 @@ TDM_kq::TDM_kq(TComponent* owner, std::string ini_folder, TMAIN_KQ* main, TMSG_K
 }
 
 void TDM_kq::ShowNotice(const std::wstring& title, const std::wstring& text) {
+  // There is one message window, and a visible window cannot be shown modally again.
+  if (msg_->IsModal()) {
+    waiting_notices_.emplace_back(title, text);
+    return;
+  }
+  ShowOneNotice(title, text);
+  while (!waiting_notices_.empty()) {
+    const auto next = waiting_notices_.front();
+    waiting_notices_.erase(waiting_notices_.begin());
+    ShowOneNotice(next.first, next.second);
+  }
+}
+
+void TDM_kq::ShowOneNotice(const std::wstring& title, const std::wstring& text) {
   const kq::Point at = kq::CentreOver(main_->Left(), main_->Top(), main_->Width(),
                                       main_->Height(), msg_->Width(), msg_->Height());
   msg_->SetBounds(at.x, at.y, msg_->Width(), msg_->Height());

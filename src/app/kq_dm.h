@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/core/ini_files.h"
 #include "ui/component.h"
@@ -20,7 +22,9 @@ class TDM_kq : public TComponent {
   TDM_kq(TComponent* owner, std::string ini_folder, TMAIN_KQ* main, TMSG_KQ* msg);
 
   // Shows `text` modally in the message window, captioned `title`, centred over the main
-  // window (its last place when it is hidden); returns when it is closed.
+  // window (its last place when it is hidden); returns when it is closed. Asked for while a
+  // notice is up (a timer's, say, over the save notice), it returns at once and the new
+  // notice follows when the open one is closed.
   void ShowNotice(const std::wstring& title, const std::wstring& text);
   // "7" -> "07"; "", "17" and longer texts unchanged. Length counts as the program always
   // counted it, in bytes, so a single Chinese character is not padded.
@@ -35,7 +39,10 @@ class TDM_kq : public TComponent {
   const kq::IniFiles& Files() const { return files_; }
 
  private:
+  void ShowOneNotice(const std::wstring& title, const std::wstring& text);
+
   kq::IniFiles files_;
+  std::vector<std::pair<std::wstring, std::wstring>> waiting_notices_;
   TMAIN_KQ* main_;
   TMSG_KQ* msg_;
 };

@@ -1,15 +1,21 @@
 #include "app/kq_main.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "app/core/countdown.h"
 #include "app/core/event_log.h"
+#include "app/core/launch.h"
 #include "app/core/schedule.h"
 #include "app/core/settings.h"
 #include "app/core/texts.h"
+#include "app/core/warning.h"
 #include "app/kq_aboutsoft.h"
 #include "app/kq_dm.h"
+#include "app/kq_warn.h"
 #include "app/resource_ids.h"
+#include "app/single_instance.h"
 #include "app/startup_shortcut.h"
 #include "app/ui_font.h"
 #include "base/error.h"
@@ -23,6 +29,10 @@ using kq::ui::Widen;
 namespace {
 
 std::wstring W(std::string_view utf8) { return Widen(utf8); }
+
+// Posted at the first showing of a start by the Startup-folder shortcut: the saved schedule
+// starts once the window is up.
+constexpr UINT kStartSavedSchedule = WM_APP + 0x10;
 
 template <class T>
 T* Make(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width,
@@ -70,7 +80,48 @@ TMAIN_KQ::TMAIN_KQ(TComponent* owner, const TAppServices& services)
   BuildControls();
   SetPopupMenu(PopupMenu1);
   OnShow = [this](TObject*) { FormShow(); };
+  if (Application)
+    app_hook_ = Application->HookMainWindow([this](TMessage& m) { return AppWindowMessage(m); });
   EndLoading();
+}
+
+void TMAIN_KQ::SetPeers(TDM_kq* dm, Taboutsoft_kq* about, TWARN_KQ* warn) {
+  DM_kq = dm;
+  aboutsoft_kq = about;
+  WARN_KQ = warn;
+  if (warn) {
+    warn->OnPostpone = [this] { PostponeTask(); };
+    warn->OnCancel = [this] { btn_stopClick(); };
+  }
+}
+
+TMAIN_KQ::~TMAIN_KQ() {
+  if (app_hook_ && Application) Application->UnhookMainWindow(app_hook_);
+}
+
+namespace {
+// Posted to the application window when our session end was cancelled: the notice is shown
+// after the sender of WM_ENDSESSION has had its answer.
+constexpr UINT kTaskCancelledMessage = WM_APP + 0x19;
+}  // namespace
+
+bool TMAIN_KQ::AppWindowMessage(TMessage& m) {
+  if (m.Msg == WM_ENDSESSION && !m.WParam && awaiting_session_end_) {
+    awaiting_session_end_ = false;
+    PostMessageW(Application->Handle(), kTaskCancelledMessage, 0, 0);
+    return false;
+  }
+  if (m.Msg == kTaskCancelledMessage) {
+    ReportTaskNotDone(kq::texts::kLogTaskCancelled, kq::texts::kTaskCancelled);
+    return true;
+  }
+  if (m.Msg == TSingleInstance::BringForwardMessage()) {
+    // A second start of the program: it ends, this one comes forward.
+    BringProgramForward();
+    m.Result = TSingleInstance::kBroughtForward;
+    return true;
+  }
+  return false;
 }
 
 void TMAIN_KQ::BuildControls() {
@@ -248,17 +299,30 @@ void TMAIN_KQ::FormShow() {
   // Digits only in the four time edits: the style of the first, with ES_NUMBER, on all four.
   const LONG_PTR style = edt_hour->Style() | ES_NUMBER;
   for (TEdit* e : {edt_hour, edt_minu, edt_ychour, edt_ycminu}) e->SetStyle(style);
+  // A shortcut made before it carried "/autorun" is made again, with it; one that cannot be
+  // is reported once the window is ready.
+  std::exception_ptr shortcut_error;
   {
     StartupShortcut shortcut(services_.StartupFolder, services_.ProgramPath);
     ckb_autorun->SetChecked(shortcut.Exists());
+    if (shortcut.Exists() && !shortcut.HasAutorunArgument()) {
+      try {
+        shortcut.Create();
+      } catch (const kq::Error&) {
+        shortcut_error = std::current_exception();
+      }
+    }
   }
-  LoadSettings();
+  const kq::LoadedSettings loaded = LoadSettings();
   LogEvent(kq::texts::kLogRun);
+  if (kq::StartsSavedSchedule(services_.Autorun, loaded))
+    PostMessageW(Handle(), kStartSavedSchedule, 0, 0);
+  if (shortcut_error) std::rethrow_exception(shortcut_error);
 }
 
-void TMAIN_KQ::LoadSettings() {
+kq::LoadedSettings TMAIN_KQ::LoadSettings() {
   const kq::LoadedSettings loaded = kq::LoadSettings(DM_kq->Files());
-  if (loaded.stage == kq::LoadedSettings::kNothing) return;
+  if (loaded.stage == kq::LoadedSettings::kNothing) return loaded;
   CKB_EVERYDAy->SetChecked(loaded.values.every_day);
   if (loaded.values.at_time)
     Rb_ds->SetChecked(true);
@@ -270,6 +334,7 @@ void TMAIN_KQ::LoadSettings() {
   edt_minu->SetText(W(loaded.values.minute));
   edt_ychour->SetText(W(loaded.values.delay_hour));
   edt_ycminu->SetText(W(loaded.values.delay_minute));
+  return loaded;
 }
 
 void TMAIN_KQ::LogEvent(std::string_view text) {
@@ -277,6 +342,15 @@ void TMAIN_KQ::LogEvent(std::string_view text) {
   const std::string key = kq::FreeLogKey(DM_kq->Files(), now);
   LogStamp = W(key);
   kq::WriteLogEvent(DM_kq->Files(), key, text);
+}
+
+std::exception_ptr TMAIN_KQ::TryLogEvent(std::string_view text) {
+  try {
+    LogEvent(text);
+  } catch (const kq::Error&) {
+    return std::current_exception();
+  }
+  return nullptr;
 }
 
 // ---- buttons -------------------------------------------------------------------------------
@@ -306,7 +380,21 @@ void TMAIN_KQ::btn_runClick() {
     case kq::ScheduleDecision::kStart:
       break;
   }
+  // A start that could do nothing is refused before anything changes. Text typed into the
+  // list that is an item's text is that item.
+  if (cb_task->ItemIndex() < 0) {
+    const std::vector<std::wstring>& items = cb_task->Items();
+    const auto typed = std::find(items.begin(), items.end(), cb_task->Text());
+    if (typed != items.end()) cb_task->SetItemIndex(static_cast<int>(typed - items.begin()));
+  }
+  if (!kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand))) {
+    DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(kq::texts::kNoTask));
+    return;
+  }
+  awaiting_session_end_ = false;
   TargetTime = decision.target;
+  schedule_time_ = TargetTime;
+  daily_ = Rb_ds->Checked() && CKB_EVERYDAy->Checked();
   if (auto command = kq::TaskCommandFor(cb_task->ItemIndex())) TaskCommand = W(*command);
   if (!TrayIconVisible()) ShowTrayIcon();
   if (Application->IsMinimized())
@@ -324,11 +412,19 @@ void TMAIN_KQ::btn_runClick() {
   } catch (const kq::Error&) {
     log_error = std::current_exception();
   }
-  Timer1->SetEnabled(true);
+  StartCountdown(CheckTime);
   if (log_error) std::rethrow_exception(log_error);
 }
 
+void TMAIN_KQ::StartCountdown(kq::DateTime now) {
+  warns_ahead_ = kq::WarnsAhead(TargetTime - now);
+  Timer1->SetInterval(kq::kShortestTickMs);
+  Timer1->SetEnabled(true);
+}
+
 void TMAIN_KQ::btn_stopClick() {
+  CloseWarning();
+  awaiting_session_end_ = false;
   btn_run->SetEnabled(true);
   btn_stop->SetEnabled(false);
   GroupBox1->SetEnabled(true);
@@ -360,18 +456,92 @@ void TMAIN_KQ::Timer1Timer() {
     countdown_parts_ = parts;
     SetTrayHint(text);
   }
-  if (!kq::IsDue(left)) return;
+  if (!kq::IsDue(left)) {
+    UpdateWarning(left, parts);
+    // Asleep until the display must change next.
+    Timer1->SetInterval(kq::NextTickDelayMs(left, warns_ahead_));
+    return;
+  }
   // Off first, so that no later tick can run the task again while a box is open.
   Timer1->SetEnabled(false);
-  std::exception_ptr log_error;
-  try {
-    LogEvent(kq::texts::kLogDue);
-  } catch (const kq::Error&) {
-    log_error = std::current_exception();
+  CloseWarning();
+  std::exception_ptr log_error = TryLogEvent(kq::texts::kLogDue);
+  const auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand));
+  const bool done = task && kq::CarryOut(*task, *services_.Machine);
+  if (done) awaiting_session_end_ = true;
+  // "每天": the next day's countdown is running before anything waits for the user.
+  if (daily_) {
+    RollOverDaily();
+    if (std::exception_ptr e = TryLogEvent(kq::texts::kLogStart); !log_error) log_error = e;
   }
-  if (auto task = kq::TaskToCarryOut(cb_task->ItemIndex(), Narrow(TaskCommand)))
-    kq::CarryOut(*task, *services_.Machine);
+  if (!done) {
+    // Refused: the user must know the machine stays on. The window stays counting; "停止"
+    // returns it to idle.
+    try {
+      ReportTaskNotDone(kq::texts::kLogTaskFailed, kq::texts::kTaskFailed);
+    } catch (const kq::Error&) {
+      if (!log_error) log_error = std::current_exception();
+    }
+  }
   if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::ReportTaskNotDone(std::string_view log_text, std::string_view notice) {
+  std::exception_ptr log_error = TryLogEvent(log_text);
+  BringProgramForward();
+  DM_kq->ShowNotice(W(kq::texts::kNoticeCaption), W(notice));
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::RollOverDaily() {
+  const kq::DateTime now = services_.Clock->Now();
+  schedule_time_ = kq::NextDailyTarget(schedule_time_, now);
+  TargetTime = schedule_time_;
+  StartCountdown(now);
+}
+
+void TMAIN_KQ::UpdateWarning(kq::DateTime left, const kq::RemainingParts& parts) {
+  if (!WARN_KQ) return;
+  if (!kq::WarningShows(warns_ahead_, left)) {
+    CloseWarning();
+    return;
+  }
+  const auto item = kq::TaskItemText(cb_task->ItemIndex(), Narrow(TaskCommand));
+  WARN_KQ->ShowWarning(W(kq::WarningText(kq::ShownSeconds(parts), item.value_or(""))));
+}
+
+void TMAIN_KQ::CloseWarning() {
+  if (WARN_KQ) WARN_KQ->CloseWarning();
+}
+
+void TMAIN_KQ::PostponeTask() {
+  CloseWarning();
+  // The task ran, or the schedule stopped, while the answer was on its way.
+  if (!Timer1->Enabled()) return;
+  TargetTime = kq::Postponed(TargetTime);
+  warns_ahead_ = kq::WarnsAhead(TargetTime - services_.Clock->Now());
+  std::exception_ptr log_error = TryLogEvent(kq::texts::kLogPostpone);
+  Timer1Timer();  // the new time on show at once, and the timer aimed at it
+  if (log_error) std::rethrow_exception(log_error);
+}
+
+void TMAIN_KQ::ReaimCountdown() {
+  if (Timer1->Enabled()) Timer1Timer();
+}
+
+void TMAIN_KQ::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_TIMECHANGE:
+      ReaimCountdown();
+      break;
+    case WM_POWERBROADCAST:
+      if (m.WParam == PBT_APMRESUMEAUTOMATIC || m.WParam == PBT_APMRESUMESUSPEND) ReaimCountdown();
+      break;
+    case kStartSavedSchedule:
+      btn_runClick();
+      return;
+  }
+  TForm::WndProc(m);
 }
 
 void TMAIN_KQ::btn_saveClick() {
@@ -389,7 +559,13 @@ void TMAIN_KQ::btn_saveClick() {
 }
 
 void TMAIN_KQ::btn_closeClick() {
-  LogEvent(kq::texts::kLogExit);
+  // The user asked to exit: a log that cannot be written is reported, and the program ends.
+  try {
+    LogEvent(kq::texts::kLogExit);
+  } catch (const kq::Error&) {
+    if (!Application) throw;
+    Application->HandleException(std::current_exception());
+  }
   Close();
 }
 
@@ -423,4 +599,24 @@ void TMAIN_KQ::N2Click() {
   btn_stopClick();
 }
 
-void TMAIN_KQ::N4Click() { aboutsoft_kq->ShowModal(); }
+void TMAIN_KQ::N4Click() {
+  // The tray menu still opens while the box is up: a second request brings it forward.
+  if (aboutsoft_kq->Visible()) {
+    BringProgramForward();
+    return;
+  }
+  aboutsoft_kq->ShowModal();
+}
+
+void TMAIN_KQ::BringProgramForward() {
+  if (Application->IsMinimized()) RestoreFromTray();
+  // A modal box disables every other window of the program; the innermost is the one left
+  // enabled.
+  TForm* target = this;
+  for (TForm* f : Application->Forms())
+    if (f->IsModal() && f->HandleAllocated() && IsWindowVisible(f->HandleOrNull()) &&
+        IsWindowEnabled(f->HandleOrNull()))
+      target = f;
+  target->BringToFront();
+  SetForegroundWindow(target->Handle());
+}

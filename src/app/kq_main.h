@@ -3,10 +3,12 @@
 // the program.
 #pragma once
 
+#include <exception>
 #include <string>
 
 #include "app/app_services.h"
 #include "app/core/countdown.h"
+#include "app/core/settings.h"
 #include "base/datetime.h"
 #include "tray/tray_icon.h"
 #include "ui/comctrls.h"
@@ -18,6 +20,7 @@
 
 class TDM_kq;
 class TSkinData;
+class TWARN_KQ;
 class Taboutsoft_kq;
 
 class TMAIN_KQ : public TForm {
@@ -25,12 +28,10 @@ class TMAIN_KQ : public TForm {
 
  public:
   TMAIN_KQ(TComponent* owner, const TAppServices& services);
+  ~TMAIN_KQ() override;
 
   // The other windows of the program, known once they exist (set by the main program).
-  void SetPeers(TDM_kq* dm, Taboutsoft_kq* about) {
-    DM_kq = dm;
-    aboutsoft_kq = about;
-  }
+  void SetPeers(TDM_kq* dm, Taboutsoft_kq* about, TWARN_KQ* warn);
 
   // ---- controls, in tab order within each parent ----
   TButton* btn_run;
@@ -84,6 +85,9 @@ class TMAIN_KQ : public TForm {
   void N2Click();
   void N4Click();
   void ckb_autorunClick();
+  // "推迟 10 分钟" of the last warning: the task ten minutes later ("取消执行" is
+  // btn_stopClick).
+  void PostponeTask();
 
   // ---- the notification-area icon ----
   // Every use of the tray icon goes through these, so the tray component is wired here only.
@@ -91,22 +95,61 @@ class TMAIN_KQ : public TForm {
   void ShowTrayIcon() { TrayIcon1->SetVisible(true); }
   void SetTrayHint(const std::wstring& hint) { TrayIcon1->SetHint(hint); }
   const std::wstring& TrayHint() const { return TrayIcon1->Hint(); }
-  void MinimizeToTray() { TrayIcon1->MinimizeToTray(); }
+  // Into the notification area: the icon is made visible first (it may not be yet, before
+  // the first start of a schedule), so a hidden program can always be reached.
+  void MinimizeToTray() {
+    ShowTrayIcon();
+    TrayIcon1->MinimizeToTray();
+  }
   void RestoreFromTray() { TrayIcon1->RestoreFromTray(); }
+  // Back from the tray if it is there, and to the front: the window the user can work in,
+  // which is the open modal box (notice, about box) while there is one.
+  void BringProgramForward();
+
+ protected:
+  void WndProc(TMessage& m) override;
 
  private:
   void BuildControls();
   void BuildComponents();
   // Sets LogStamp to the key of a new event and writes it; throws kq::WriteError.
   void LogEvent(std::string_view text);
-  void LoadSettings();
+  // LogEvent, its error kept for the caller to raise once the rest is done.
+  std::exception_ptr TryLogEvent(std::string_view text);
+  // Returns what was read.
+  kq::LoadedSettings LoadSettings();
+  // Starts the timer for a countdown to TargetTime: its first tick comes at once.
+  void StartCountdown(kq::DateTime now);
+  // "每天": the same time of day on the next day, counted down again.
+  void RollOverDaily();
+  // The warning shows while a minute or less is left; its text follows the countdown.
+  void UpdateWarning(kq::DateTime left, const kq::RemainingParts& parts);
+  void CloseWarning();
+  // A clock change or a resume from sleep: the countdown is brought up to date now.
+  void ReaimCountdown();
   // Hides or shows the window as the tray menu's "显示/隐藏" does.
   void ToggleShown();
+  // What the application window hears that concerns this window: the end of a session that
+  // our own task asked for being cancelled, and a second start of the program.
+  bool AppWindowMessage(TMessage& m);
+  // The task was refused or its session end cancelled: logged, the window back from the
+  // tray, and the user told. Throws kq::WriteError after the notice when the log failed.
+  void ReportTaskNotDone(std::string_view log_text, std::string_view notice);
 
   TAppServices services_;
   TDM_kq* DM_kq = nullptr;
   Taboutsoft_kq* aboutsoft_kq = nullptr;
+  TWARN_KQ* WARN_KQ = nullptr;
   bool shown_once_ = false;
+  // The countdown as started: the moment without postponements (the daily roll-over keeps
+  // its time of day), whether it repeats every day, and whether it warns a minute ahead.
+  kq::DateTime schedule_time_ = 0;
+  bool daily_ = false;
+  bool warns_ahead_ = false;
+  int app_hook_ = 0;
+  // Windows took our request to end the session; a WM_ENDSESSION FALSE now means it was
+  // cancelled.
+  bool awaiting_session_end_ = false;
   // The countdown last put into edt_timeleave; the text is cleared whenever the edit's text
   // changes.
   std::wstring countdown_shown_;

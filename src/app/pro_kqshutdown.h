@@ -1,5 +1,6 @@
 // The main program's start-up: the application title and the four windows, created in the
-// order MAIN_KQ, MSG_KQ, DM_kq, aboutsoft_kq. Only the main window is shown.
+// order MAIN_KQ, MSG_KQ, DM_kq, aboutsoft_kq, then the last warning WARN_KQ. Only the main
+// window is shown.
 #pragma once
 
 #include "app/app_services.h"
@@ -9,12 +10,14 @@ class TMAIN_KQ;
 class TMSG_KQ;
 class TDM_kq;
 class Taboutsoft_kq;
+class TWARN_KQ;
 
 struct TKqWindows {
   TMAIN_KQ* MAIN_KQ = nullptr;
   TMSG_KQ* MSG_KQ = nullptr;
   TDM_kq* DM_kq = nullptr;
   Taboutsoft_kq* aboutsoft_kq = nullptr;
+  TWARN_KQ* WARN_KQ = nullptr;
 };
 
 // Sets the title and creates the windows, owned by `app`; empty service paths are filled in

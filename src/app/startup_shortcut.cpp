@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "app/core/texts.h"
 #include "base/error.h"
 #include "ui/text.h"
 
@@ -75,19 +76,39 @@ StartupShortcut::StartupShortcut(std::wstring folder, std::wstring target)
   path_ = folder + L"Zelvo定时自动关机器.lnk";
 }
 
-bool StartupShortcut::Exists() const {
-  if (GetFileAttributesW(path_.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+namespace {
+
+// The link file's target and arguments; false when there is no readable link.
+bool ReadLink(const std::wstring& path, std::wstring& target, std::wstring& arguments) {
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
   ComScope com;
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(link.Out()))) ||
       FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) ||
-      FAILED(file->Load(path_.c_str(), STGM_READ)))
+      FAILED(file->Load(path.c_str(), STGM_READ)))
     return false;
-  wchar_t target[32768] = {};
-  if (link->GetPath(target, 32768, nullptr, SLGP_RAWPATH) != S_OK) return false;
-  return lstrcmpiW(target, target_.c_str()) == 0;
+  std::wstring buffer(32768, L'\0');
+  if (link->GetPath(buffer.data(), 32768, nullptr, SLGP_RAWPATH) != S_OK) return false;
+  target = buffer.c_str();
+  buffer.assign(32768, L'\0');
+  if (FAILED(link->GetArguments(buffer.data(), 32768))) return false;
+  arguments = buffer.c_str();
+  return true;
+}
+
+}  // namespace
+
+bool StartupShortcut::Exists() const {
+  std::wstring target, arguments;
+  return ReadLink(path_, target, arguments) && lstrcmpiW(target.c_str(), target_.c_str()) == 0;
+}
+
+bool StartupShortcut::HasAutorunArgument() const {
+  std::wstring target, arguments;
+  return ReadLink(path_, target, arguments) &&
+         lstrcmpiW(arguments.c_str(), kq::ui::Widen(kq::texts::kAutorunArgument).c_str()) == 0;
 }
 
 void StartupShortcut::Create() const {
@@ -99,6 +120,7 @@ void StartupShortcut::Create() const {
     CannotWrite(path_);
   const std::wstring dir = target_.substr(0, target_.find_last_of(L"\\/") + 1);
   link->SetPath(target_.c_str());
+  link->SetArguments(kq::ui::Widen(kq::texts::kAutorunArgument).c_str());
   link->SetWorkingDirectory(dir.c_str());
   link->SetDescription(L"Zelvo定时自动关机器");
   if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) ||

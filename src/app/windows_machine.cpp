@@ -19,15 +19,15 @@ void EnableShutdownPrivilege() {
 
 }  // namespace
 
-void TWindowsMachine::Shutdown() {
+bool TWindowsMachine::Shutdown() {
   EnableShutdownPrivilege();
-  ExitWindowsEx(EWX_SHUTDOWN | EWX_POWEROFF, 0);
+  return ExitWindowsEx(EWX_SHUTDOWN | EWX_POWEROFF, 0) != FALSE;
 }
 
-void TWindowsMachine::Restart() {
+bool TWindowsMachine::Restart() {
   EnableShutdownPrivilege();
-  ExitWindowsEx(EWX_REBOOT, 2);
+  return ExitWindowsEx(EWX_REBOOT, 2) != FALSE;
 }
 
 // "command.com /C shutdown -l" would do nothing on 64-bit Windows, which has no command.com.
-void TWindowsMachine::LogOff() { ExitWindowsEx(EWX_LOGOFF, 0); }
+bool TWindowsMachine::LogOff() { return ExitWindowsEx(EWX_LOGOFF, 0) != FALSE; }

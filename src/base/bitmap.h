@@ -2,10 +2,15 @@
 // top-down, an explicit stride (rows padded to 4 bytes, as a DIB's are). The pixels either
 // belong to the Bitmap or live in memory someone else owns (a DIB section on Windows), so
 // the same operations draw into both.
+//
+// A picture can also be shared (Share): its copies then read the same pixels instead of
+// copying them, and a copy that is written to takes its own pixels first. A skin load
+// shares each decoded image this way among every object that names it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kq {
@@ -47,6 +52,15 @@ class Bitmap {
   Bitmap(const Bitmap& o) { *this = o; }
   Bitmap& operator=(const Bitmap& o) {
     if (this == &o) return *this;
+    if (o.shared_) {
+      std::vector<std::uint8_t>().swap(own_);
+      shared_ = o.shared_;
+      width_ = o.width_;
+      height_ = o.height_;
+      stride_ = o.stride_;
+      pixels_ = o.pixels_;
+      return *this;
+    }
     Resize(o.width_, o.height_);
     for (int y = 0; y < height_; ++y)
       for (int x = 0; x < width_ * 3; ++x) Row(y)[x] = o.Row(y)[x];
@@ -60,18 +74,36 @@ class Bitmap {
     height_ = o.height_;
     stride_ = o.stride_;
     own_.swap(o.own_);
-    pixels_ = owned ? own_.data() : o.pixels_;
+    shared_ = static_cast<std::shared_ptr<std::vector<std::uint8_t>>&&>(o.shared_);
+    pixels_ = shared_ ? o.pixels_ : owned ? own_.data() : o.pixels_;
     o.own_.clear();
+    o.shared_.reset();
     o.pixels_ = nullptr;
     o.width_ = o.height_ = o.stride_ = 0;
     return *this;
   }
+
+  // From now on copies of this picture read its pixels instead of copying them. Writing
+  // through any of them (every non-const access) first gives that one its own pixels.
+  void Share() {
+    if (shared_ || Empty()) return;
+    if (own_.empty()) {
+      own_.assign(pixels_, pixels_ + static_cast<std::size_t>(stride_) * height_);
+    }
+    shared_ = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::vector<std::uint8_t>&&>(own_));
+    own_.clear();
+    pixels_ = shared_->data();
+  }
+  // Whether the pixels are shared with other copies (or could be: a shared picture stays
+  // shared until it is written).
+  bool IsShared() const { return shared_ != nullptr; }
 
   // Makes an owned picture of the given size, filled with black.
   void Resize(int width, int height) {
     width_ = width > 0 ? width : 0;
     height_ = height > 0 ? height : 0;
     stride_ = (width_ * 3 + 3) & ~3;
+    shared_.reset();
     own_.assign(static_cast<std::size_t>(stride_) * height_, 0);
     pixels_ = own_.data();
   }
@@ -81,9 +113,15 @@ class Bitmap {
   int Stride() const { return stride_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
   Rect Bounds() const { return Rect{0, 0, width_, height_}; }
-  std::uint8_t* Row(int y) { return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_; }
+  std::uint8_t* Row(int y) {
+    Unshare();
+    return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_;
+  }
   const std::uint8_t* Row(int y) const { return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_; }
-  std::uint8_t* Data() { return pixels_; }
+  std::uint8_t* Data() {
+    Unshare();
+    return pixels_;
+  }
   const std::uint8_t* Data() const { return pixels_; }
 
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
@@ -95,20 +133,44 @@ class Bitmap {
   }
   void SetPixel(int x, int y, Color c) {
     if (!Contains(x, y)) return;
-    std::uint8_t* p = Row(y) + x * 3;
+    Unshare();
+    std::uint8_t* p = pixels_ + static_cast<std::ptrdiff_t>(y) * stride_ + x * 3;
     p[0] = static_cast<std::uint8_t>(ColorB(c));
     p[1] = static_cast<std::uint8_t>(ColorG(c));
     p[2] = static_cast<std::uint8_t>(ColorR(c));
   }
   void Fill(Color c) {
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) SetPixel(x, y, c);
+    Unshare();
+    const auto b = static_cast<std::uint8_t>(ColorB(c)), g = static_cast<std::uint8_t>(ColorG(c)),
+               r = static_cast<std::uint8_t>(ColorR(c));
+    for (int y = 0; y < height_; ++y) {
+      std::uint8_t* p = pixels_ + static_cast<std::ptrdiff_t>(y) * stride_;
+      for (int x = 0; x < width_; ++x, p += 3) {
+        p[0] = b;
+        p[1] = g;
+        p[2] = r;
+      }
+    }
   }
 
  private:
+  // Before a write: a shared picture takes its own copy of the pixels (or simply keeps
+  // them when no other copy reads them any more).
+  void Unshare() {
+    if (!shared_) return;
+    if (shared_.use_count() == 1) {
+      own_.swap(*shared_);
+    } else {
+      own_ = *shared_;
+    }
+    shared_.reset();
+    pixels_ = own_.data();
+  }
+
   int width_ = 0, height_ = 0, stride_ = 0;
   std::uint8_t* pixels_ = nullptr;
   std::vector<std::uint8_t> own_;
+  std::shared_ptr<std::vector<std::uint8_t>> shared_;
 };
 
 }  // namespace kq

@@ -135,10 +135,13 @@ void TTrayIcon::TrayWndProc(TMessage& m) {
       m.Result = 1;
       return;
     case WM_ENDSESSION:
-      // Whether or not the session really ends: an icon left behind by a dead process
-      // stays in the notification area until the mouse passes over it.
-      Notify(NIM_DELETE);
-      added_ = false;
+      // Only a session that really ends takes the icon (one left behind by a dead process
+      // stays until the mouse passes over it). When the end was cancelled (wParam FALSE) the
+      // program goes on, and a program hidden in the tray needs its icon.
+      if (m.WParam) {
+        Notify(NIM_DELETE);
+        added_ = false;
+      }
       return;
     case kCallbackMessage:
       HandleCallback(static_cast<unsigned>(m.LParam));

@@ -15,7 +15,8 @@
 // The icon talks to the shell through a kq::tray::Shell, the real Shell_NotifyIconW unless a
 // test puts a counting one in front of it (SetShell). Its callback messages (0x401) arrive at
 // a hidden top-level window of its own (Handle), which also hears WM_QUERYENDSESSION and
-// WM_ENDSESSION, so the icon is removed when Windows ends the session, and "TaskbarCreated",
+// WM_ENDSESSION, so the icon is removed when Windows really ends the session (not when the
+// end is cancelled), and "TaskbarCreated",
 // so a visible icon is added again to a notification area that was restarted.
 //
 // While the icon is visible, a hook on the application window turns SC_MINIMIZE into

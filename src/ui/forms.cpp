@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/menus.h"
+#include "ui/screen.h"
 #include "ui/stdctrls.h"
 #include "ui/text.h"
 
@@ -160,7 +161,7 @@ void TForm::SetVisible(bool v) {
     PlaceOnScreen();
     visible_ = true;
     Perform(CM_VISIBLECHANGED, 1);
-    ShowWindow(HandleOrNull(), SW_SHOWNORMAL);
+    ShowWindow(HandleOrNull(), ShowCommand());
   } else {
     visible_ = false;
     Perform(CM_VISIBLECHANGED, 0);
@@ -200,16 +201,10 @@ void TForm::DoHide() {
 }
 
 void TForm::PlaceOnScreen() {
-  int x = left_, y = top_;
   TForm* center_on = nullptr;
   switch (position_) {
     case poScreenCenter:
-      x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
-      y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
-      break;
     case poDesktopCenter:
-      x = GetSystemMetrics(SM_XVIRTUALSCREEN) + (GetSystemMetrics(SM_CXVIRTUALSCREEN) - width_) / 2;
-      y = GetSystemMetrics(SM_YVIRTUALSCREEN) + (GetSystemMetrics(SM_CYVIRTUALSCREEN) - height_) / 2;
       break;
     case poMainFormCenter:
       center_on = Application ? Application->MainForm() : nullptr;
@@ -221,16 +216,15 @@ void TForm::PlaceOnScreen() {
       return;
   }
   if (center_on == this) center_on = nullptr;
-  if (position_ == poMainFormCenter || position_ == poOwnerFormCenter) {
-    if (center_on) {
-      x = center_on->Left() + (center_on->Width() - width_) / 2;
-      y = center_on->Top() + (center_on->Height() - height_) / 2;
-    } else {
-      x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
-      y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
-    }
+  if (center_on) {
+    const int x = center_on->Left() + (center_on->Width() - width_) / 2;
+    const int y = center_on->Top() + (center_on->Height() - height_) / 2;
+    SetBounds(std::max(x, 0), std::max(y, 0), width_, height_);
+    return;
   }
-  SetBounds(std::max(x, 0), std::max(y, 0), width_, height_);
+  // "The screen" is the one the user looks at: with several monitors, the pointer's.
+  const POINT at = kq::ui::CentreOnPointerMonitor(width_, height_);
+  SetBounds(at.x, at.y, width_, height_);
 }
 
 bool TForm::CloseQuery() {

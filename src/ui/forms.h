@@ -125,6 +125,9 @@ class TForm : public TWinControl {
   void PaintWindow(HDC dc) override;
   void Notification(TComponent* component, TOperation op) override;
   virtual bool CloseQuery();
+  // How showing puts the window on the screen: SW_SHOWNORMAL (activated); a form that must
+  // not take the focus from what the user is doing answers SW_SHOWNOACTIVATE.
+  virtual int ShowCommand() const { return SW_SHOWNORMAL; }
 
  private:
   void DoShow();

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "skin/data/load_budget.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/text_lines.h"
 
@@ -20,6 +21,8 @@ std::int32_t GetInt32(std::span<const std::uint8_t> b, std::size_t at) {
 }
 
 }  // namespace
+
+std::string OverBudgetText(const std::string& what) { return "over the load budget (" + what + ")"; }
 
 std::string CheckEntryName(const std::string& name) {
   if (name.empty()) return "empty name";
@@ -74,9 +77,11 @@ std::string ParseArchive(std::span<const std::uint8_t> a, ParsedArchive& parsed)
     return "name table of " + std::to_string(l) + " bytes does not fit in the archive of " + std::to_string(a.size()) + " bytes";
   }
   const std::string_view table(reinterpret_cast<const char*>(a.data() + 16), static_cast<std::size_t>(l));
-  const std::vector<std::string_view> lines = SplitLines(table);
-  if (lines.size() > static_cast<std::size_t>(TSkinReader::kMaxEntries)) {
-    return std::to_string(lines.size()) + " entries; at most " + std::to_string(TSkinReader::kMaxEntries) + " are allowed";
+  // Counted while splitting: a table of millions of lines is refused at the first one too many.
+  const TLoadBudget budget;
+  std::vector<std::string_view> lines;
+  if (!SplitLinesAtMost(table, static_cast<std::size_t>(budget.Limits().entries), lines)) {
+    return OverBudgetText(budget.EntriesText());
   }
   const std::size_t lengthsAt = 16 + static_cast<std::size_t>(l);
   std::size_t at = lengthsAt + 4 * lines.size();

@@ -30,7 +30,11 @@ struct ParsedArchive {
   std::size_t spareBytes = 0;  // data after the last entry
 };
 
-// Reads an unpacked archive. Returns an error text (empty on success).
+// How the tool says that a skin spends more than a load may: "over the load budget (<what>)".
+std::string OverBudgetText(const std::string& what);
+
+// Reads an unpacked archive. Returns an error text (empty on success); more entries than a
+// load takes is OverBudgetText.
 std::string ParseArchive(std::span<const std::uint8_t> archive, ParsedArchive& parsed);
 
 }  // namespace kq::skintool

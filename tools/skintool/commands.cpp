@@ -7,6 +7,7 @@
 #include <iterator>
 #include <set>
 
+#include "skin/data/load_budget.h"
 #include "skin/data/lzh.h"
 #include "skin/data/skin_ini.h"
 #include "skin/data/skin_reader.h"
@@ -67,8 +68,9 @@ Bytes Unpack(const fs::path& path, const Bytes& skinFile) {
   const std::int32_t unpacked = TLZH::DeclaredSize(skinFile);
   if (unpacked < 0) throw Failure{path.string() + ": declares a negative unpacked length " + std::to_string(unpacked)};
   Bytes archive;
-  if (!TLZH().Decode(skinFile, archive)) {
-    throw Failure{path.string() + ": declares " + std::to_string(unpacked) + " unpacked bytes, more than the limit of " + kLimit};
+  const TLoadBudget budget;
+  if (!TLZH().Decode(skinFile, archive, budget.Limits().unpackedBytes)) {
+    throw Failure{path.string() + ": " + OverBudgetText(budget.UnpackedText())};
   }
   archive.resize(static_cast<std::size_t>(unpacked));
   return archive;

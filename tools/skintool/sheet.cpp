@@ -11,6 +11,7 @@
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/skin_frame.h"
+#include "skintool/archive.h"
 #include "skintool/sheet_parts.h"
 #include "skintool/tiny_font.h"
 
@@ -285,8 +286,13 @@ int SheetCommand(const std::string& skinFile, const std::string& outBmp, std::os
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   TSkinModel model;
   std::string notice;
-  if (!LoadSkinModel(model, bytes, kSheetArrowWidth, [&](const std::string& t) { notice = t; })) {
-    err << "skintool: " << skinFile << ": not a readable skin" << (notice.empty() ? "" : " (" + notice + ")") << "\n";
+  TLoadBudget budget;
+  if (!LoadSkinModel(model, bytes, kSheetArrowWidth, budget, [&](const std::string& t) { notice = t; })) {
+    if (budget.Broken()) {
+      err << "skintool: " << skinFile << ": " << OverBudgetText(budget.What()) << "\n";
+    } else {
+      err << "skintool: " << skinFile << ": not a readable skin" << (notice.empty() ? "" : " (" + notice + ")") << "\n";
+    }
     return 1;
   }
   const Bitmap sheet = RenderSheet(model, std::filesystem::path(skinFile).filename().string());

@@ -1,5 +1,6 @@
 #include "app/core/countdown.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -17,16 +18,30 @@ std::string WholeNumber(double value) {
   return buffer;
 }
 
+constexpr long long kMsPerSecond = 1000, kMsPerMinute = 60 * kMsPerSecond,
+                    kMsPerHour = 60 * kMsPerMinute;
+
 }  // namespace
 
+long long LeftMilliseconds(DateTime left) {
+  // Far beyond any schedule (and clear of the integer's range).
+  constexpr double kLimit = 1e15;
+  const double ms = left * kMSecsPerDay;
+  if (std::isnan(ms)) return 0;
+  return std::llround(std::clamp(ms, -kLimit, kLimit));
+}
+
 RemainingParts SplitRemaining(DateTime left) {
+  // Integer division truncates toward zero, as each step of the split must.
+  long long ms = LeftMilliseconds(left);
   RemainingParts p;
-  p.days = std::trunc(left);
-  const double hours = (left - p.days) * 24;
-  p.hours = std::trunc(hours);
-  const double minutes = (hours - p.hours) * 60;
-  p.minutes = std::trunc(minutes);
-  p.seconds = std::trunc((minutes - p.minutes) * 60);
+  p.days = static_cast<double>(ms / kMSecsPerDay);
+  ms %= kMSecsPerDay;
+  p.hours = static_cast<double>(ms / kMsPerHour);
+  ms %= kMsPerHour;
+  p.minutes = static_cast<double>(ms / kMsPerMinute);
+  ms %= kMsPerMinute;
+  p.seconds = static_cast<double>(ms / kMsPerSecond);
   return p;
 }
 
@@ -43,6 +58,16 @@ std::string RemainingText(const RemainingParts& parts) {
   return text;
 }
 
-bool IsDue(DateTime left) { return !(left * 24 * 60 * 60 >= 1); }
+bool IsDue(DateTime left) { return LeftMilliseconds(left) < kMsPerSecond; }
+
+unsigned NextTickDelayMs(DateTime left, bool warning_ahead) {
+  const long long ms = LeftMilliseconds(left);
+  if (ms <= 0) return kShortestTickMs;
+  // The shown seconds drop one millisecond after the time left reaches its whole second.
+  long long delay = ms % kMsPerSecond + 1;
+  const long long warning_at = kWarningAheadSeconds * kMsPerSecond;
+  if (warning_ahead && ms > warning_at) delay = std::min(delay, ms - warning_at);
+  return static_cast<unsigned>(std::max<long long>(delay, kShortestTickMs));
+}
 
 }  // namespace kq

@@ -1,5 +1,6 @@
 // What the program does to the machine when the countdown ends. The window calls this
-// interface; the real one asks Windows, tests put a recorder in its place.
+// interface; the real one asks Windows, tests put a recorder in its place. Each answers
+// whether the request was taken (Windows may still cancel the session end afterwards).
 #pragma once
 
 #include "app/core/schedule.h"
@@ -9,17 +10,19 @@ namespace kq {
 class MachineActions {
  public:
   virtual ~MachineActions() = default;
-  virtual void Shutdown() = 0;
-  virtual void Restart() = 0;
-  virtual void LogOff() = 0;
+  virtual bool Shutdown() = 0;
+  virtual bool Restart() = 0;
+  virtual bool LogOff() = 0;
 };
 
-inline void CarryOut(MachineTask task, MachineActions& machine) {
+// False when the machine refused the task.
+inline bool CarryOut(MachineTask task, MachineActions& machine) {
   switch (task) {
-    case MachineTask::kShutdown: machine.Shutdown(); break;
-    case MachineTask::kLogOff: machine.LogOff(); break;
-    case MachineTask::kRestart: machine.Restart(); break;
+    case MachineTask::kShutdown: return machine.Shutdown();
+    case MachineTask::kLogOff: return machine.LogOff();
+    case MachineTask::kRestart: return machine.Restart();
   }
+  return false;
 }
 
 }  // namespace kq

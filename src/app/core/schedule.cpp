@@ -107,10 +107,14 @@ ScheduleDecision DecideAtTime(DateTime picked, std::string_view hour, std::strin
   const DateTime target = StrToDateTime(text);
   if (target >= now) return Start(target);
   if (!every_day) return Refuse(ScheduleDecision::kInPast, Notice(mode, texts::kInPastTail));
-  const CalendarDate date = DecodeDate(target);
-  const ClockTime clock = DecodeTime(target);
-  return Start(NextOccurrence(EncodeDate(date.year, date.month, date.day),
-                              EncodeTime(clock.hour, clock.minute, 0, 0), now));
+  return Start(NextDailyTarget(target, now));
+}
+
+DateTime NextDailyTarget(DateTime schedule, DateTime now) {
+  const CalendarDate date = DecodeDate(schedule);
+  const ClockTime clock = DecodeTime(schedule);
+  return NextOccurrence(EncodeDate(date.year, date.month, date.day),
+                        EncodeTime(clock.hour, clock.minute, clock.second, clock.millisecond), now);
 }
 
 ScheduleDecision DecideDelay(std::string_view hours, std::string_view minutes, DateTime now) {
@@ -133,6 +137,13 @@ std::optional<std::string_view> TaskCommandFor(int index) {
     case 2: return "command.com /C shutdown -r";
     default: return std::nullopt;
   }
+}
+
+std::optional<std::string_view> TaskItemText(int index, std::string_view task_command) {
+  if (index >= 0 && index < 3) return texts::kTaskItems[index];
+  for (int i = 0; i < 3; ++i)
+    if (task_command == *TaskCommandFor(i)) return texts::kTaskItems[i];
+  return std::nullopt;
 }
 
 std::optional<MachineTask> TaskToCarryOut(int index, std::string_view task_command) {

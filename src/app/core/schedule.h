@@ -39,6 +39,12 @@ struct ScheduleDecision {
 ScheduleDecision DecideAtTime(DateTime picked, std::string_view hour, std::string_view minute,
                               bool every_day, DateTime now);
 
+// "每天": the schedule started for `schedule` runs again at the same wall-clock time of day
+// on a later date: the first such moment, one day or more after the date of `schedule`,
+// that is not before `now`. Dates and times are local, so a daylight-saving change moves
+// nothing.
+DateTime NextDailyTarget(DateTime schedule, DateTime now);
+
 // After a delay of `hours` and `minutes` from `now`; no upper bound, negative values end in
 // the past. Never throws.
 ScheduleDecision DecideDelay(std::string_view hours, std::string_view minutes, DateTime now);
@@ -46,6 +52,10 @@ ScheduleDecision DecideDelay(std::string_view hours, std::string_view minutes, D
 // The date-and-time text the at-a-time entry is read from ("yyyy-mm-dd   hh:mm:ss"), cut at
 // fixed places out of the digit string whatever its length.
 std::string AtTimeText(DateTime picked, std::string_view hour, std::string_view minute);
+
+// The task list's item for a selected index, or (no item selected) for the item whose
+// command `task_command` holds; nullopt when neither names one.
+std::optional<std::string_view> TaskItemText(int index, std::string_view task_command);
 
 // What a task does to the machine.
 enum class MachineTask { kShutdown, kLogOff, kRestart };

@@ -19,13 +19,21 @@ bool Fail(Bitmap& out) {
   return false;
 }
 
-}  // namespace
+// What the headers say, checked against the file: everything the pixel loop needs.
+struct Layout {
+  std::int64_t width = 0, height = 0;
+  std::uint32_t bits = 0;
+  bool topDown = false;
+  std::uint32_t pixelOffset = 0;
+  std::uint64_t stride = 0;
+  std::vector<Color> palette;
+};
 
-bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
-  if (file.size() < kFileHeaderSize + 12 || file[0] != 'B' || file[1] != 'M') return Fail(out);
+bool ReadLayout(std::span<const std::uint8_t> file, Layout& l, bool withPalette) {
+  if (file.size() < kFileHeaderSize + 12 || file[0] != 'B' || file[1] != 'M') return false;
   const std::uint32_t pixelOffset = U32(file, 10);
   const std::uint32_t headerSize = U32(file, kFileHeaderSize);
-  if (headerSize < 12 || headerSize > file.size() - kFileHeaderSize) return Fail(out);
+  if (headerSize < 12 || headerSize > file.size() - kFileHeaderSize) return false;
 
   std::int64_t width, height;
   std::uint32_t bits, compression = kRgb, colorsUsed = 0;
@@ -42,41 +50,42 @@ bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
     compression = U32(file, 30);
     colorsUsed = U32(file, 46);
   } else {
-    return Fail(out);
+    return false;
   }
 
   const bool topDown = height < 0;
   if (topDown) height = -height;
   if (width <= 0 || height <= 0 || width > kBmpMaxSide || height > kBmpMaxSide ||
       width * height > kBmpMaxPixels) {
-    return Fail(out);
+    return false;
   }
   const bool paletted = bits == 1 || bits == 4 || bits == 8;
-  if (!paletted && bits != 24 && bits != 32) return Fail(out);
-  if (compression != kRgb && !(compression == kBitfields && bits == 32)) return Fail(out);
+  if (!paletted && bits != 24 && bits != 32) return false;
+  if (compression != kRgb && !(compression == kBitfields && bits == 32)) return false;
 
   std::size_t tableAt = kFileHeaderSize + headerSize;
   if (compression == kBitfields) {
     // 32-bit pixels must be plain X8R8G8B8; the three masks follow a 40-byte header and
     // are part of the larger ones.
     const std::size_t masksAt = kFileHeaderSize + 40;
-    if (masksAt + 12 > file.size()) return Fail(out);
+    if (masksAt + 12 > file.size()) return false;
     if (U32(file, masksAt) != 0xFF0000 || U32(file, masksAt + 4) != 0xFF00 || U32(file, masksAt + 8) != 0xFF) {
-      return Fail(out);
+      return false;
     }
     if (headerSize == 40) tableAt += 12;
   }
 
   // The palette: as many entries as the header says, at most what the depth can index.
-  std::vector<Color> palette;
   if (paletted) {
     const std::uint32_t maxColors = 1u << bits;
     const std::uint32_t count = colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed;
-    if (tableAt + static_cast<std::size_t>(count) * paletteEntrySize > file.size()) return Fail(out);
-    palette.resize(maxColors, 0);  // indices past the stored entries read as black
-    for (std::uint32_t i = 0; i < count; ++i) {
-      const std::size_t e = tableAt + i * paletteEntrySize;
-      palette[i] = MakeColor(file[e + 2], file[e + 1], file[e]);
+    if (tableAt + static_cast<std::size_t>(count) * paletteEntrySize > file.size()) return false;
+    if (withPalette) {
+      l.palette.assign(maxColors, 0);  // indices past the stored entries read as black
+      for (std::uint32_t i = 0; i < count; ++i) {
+        const std::size_t e = tableAt + i * paletteEntrySize;
+        l.palette[i] = MakeColor(file[e + 2], file[e + 1], file[e]);
+      }
     }
   }
 
@@ -84,8 +93,35 @@ bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
   const std::uint64_t pixelBytes = stride * static_cast<std::uint64_t>(height);
   if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > file.size() ||
       pixelBytes > file.size() - pixelOffset) {
-    return Fail(out);
+    return false;
   }
+  l.width = width;
+  l.height = height;
+  l.bits = bits;
+  l.topDown = topDown;
+  l.pixelOffset = pixelOffset;
+  l.stride = stride;
+  return true;
+}
+
+}  // namespace
+
+bool ReadBmpSize(std::span<const std::uint8_t> file, int& width, int& height) {
+  Layout l;
+  if (!ReadLayout(file, l, false)) return false;
+  width = static_cast<int>(l.width);
+  height = static_cast<int>(l.height);
+  return true;
+}
+
+bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
+  Layout l;
+  if (!ReadLayout(file, l, true)) return Fail(out);
+  const std::int64_t width = l.width, height = l.height;
+  const std::uint32_t bits = l.bits, pixelOffset = l.pixelOffset;
+  const bool topDown = l.topDown;
+  const std::uint64_t stride = l.stride;
+  const std::vector<Color>& palette = l.palette;
 
   Bitmap result(static_cast<int>(width), static_cast<int>(height));
   const int w = static_cast<int>(width);

@@ -20,6 +20,10 @@ inline constexpr std::int64_t kBmpMaxPixels = 32 * 1024 * 1024;
 // returns false and leaves `out` empty.
 bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out);
 
+// The size ReadBmp would give the picture, from the headers alone (with every check ReadBmp
+// makes before it allocates): lets a caller refuse a picture before it is decoded.
+bool ReadBmpSize(std::span<const std::uint8_t> file, int& width, int& height);
+
 // A 24-bit bottom-up BMP file of the picture.
 std::vector<std::uint8_t> WriteBmp24(const Bitmap& bitmap);
 

@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/error.h"
+
 namespace kq {
 
 // Format constants, shared with the encoder of the skin tool.
@@ -40,10 +42,10 @@ inline constexpr std::uint8_t kPositionCode[64] = {
     0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF};
 }  // namespace lzhuf
 
-// The decompressor's own error kind. The two texts are fixed.
-class ElzhException : public std::runtime_error {
+// The decompressor's own error kind, one of the program's errors. The two texts are fixed.
+class ElzhException : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 inline constexpr const char* kLzhNoMemoryText = "LZH : Cannot get memory for dictionary tables";
 inline constexpr const char* kLzhFreeErrorText = "LZH : Error freeing memory for dictionary tables";

@@ -1,5 +1,6 @@
 #include "skin/data/skin_ini.h"
 
+#include "skin/data/skin_reader.h"
 #include "skin/data/text_lines.h"
 
 namespace kq {
@@ -39,20 +40,33 @@ std::string_view TrimText(std::string_view s) {
   return s;
 }
 
-void TQuickIni::LoadFromStream(std::span<const std::uint8_t> text) {
-  LoadFromText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+bool TQuickIni::LoadFromStream(std::span<const std::uint8_t> text, std::size_t maxLines) {
+  return LoadFromText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), maxLines);
 }
 
-void TQuickIni::LoadFromText(std::string_view text) {
+void TQuickIni::Clear() {
   lines_.clear();
   sections_.clear();
+  first_header_.clear();
+}
+
+bool TQuickIni::LoadFromText(std::string_view text, std::size_t maxLines) {
+  Clear();
   text = text.substr(0, text.find('\0'));
-  for (std::string_view raw : SplitLines(text)) {
+  const bool taken = ForEachLine(text, [&](std::string_view raw) {
     const std::string_view line = TrimText(raw);
-    if (line.empty() || line.front() == ';') continue;
+    if (line.empty() || line.front() == ';') return true;
+    if (lines_.size() == maxLines) return false;
     lines_.emplace_back(line);
-    if (IsHeader(line)) sections_.push_back({std::string(line), static_cast<int>(lines_.size()) - 1});
-  }
+    if (IsHeader(line)) {
+      const int at = static_cast<int>(lines_.size()) - 1;
+      sections_.push_back({std::string(line), at});
+      first_header_.emplace(LowerAscii(line), at);
+    }
+    return true;
+  });
+  if (!taken) Clear();
+  return taken;
 }
 
 std::vector<std::string> TQuickIni::ReadSections() const {
@@ -67,11 +81,9 @@ std::vector<std::string> TQuickIni::ReadSections() const {
 int TQuickIni::SectionIndex(std::string_view name) const {
   std::string wanted;
   wanted.reserve(name.size() + 2);
-  wanted.append(1, '[').append(name).append(1, ']');
-  for (const Section& s : sections_) {
-    if (EqualIgnoringCase(s.header, wanted)) return s.line;
-  }
-  return -1;
+  wanted.append(1, '[').append(LowerAscii(name)).append(1, ']');
+  const auto it = first_header_.find(wanted);
+  return it == first_header_.end() ? -1 : it->second;
 }
 
 std::string TQuickIni::ReadString(std::string_view section, std::string_view key, std::string_view def) const {

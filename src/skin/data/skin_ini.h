@@ -13,7 +13,8 @@
 //   - a line's key is the text before its first '=', trimmed, compared ignoring case; the
 //     first line whose key matches ends the search, and its trimmed value is the answer
 //     unless it is empty (then the default is).
-// Nothing is cached: every lookup walks the lines again.
+// Values are not cached: every lookup walks its section's lines again; only where each
+// section starts is indexed, so a text with many sections costs no more per lookup.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "base/bitmap.h"
@@ -29,9 +31,12 @@ namespace kq {
 
 class TQuickIni {
  public:
-  // Replaces the content with the given text.
-  void LoadFromStream(std::span<const std::uint8_t> text);
-  void LoadFromText(std::string_view text);
+  static constexpr std::size_t kNoLineLimit = static_cast<std::size_t>(-1);
+
+  // Replaces the content with the given text. A text with more than `maxLines` kept lines
+  // is not taken: the parser is left empty and the answer is false.
+  bool LoadFromStream(std::span<const std::uint8_t> text, std::size_t maxLines = kNoLineLimit);
+  bool LoadFromText(std::string_view text, std::size_t maxLines = kNoLineLimit);
 
   // Section names in text order, without their brackets, trimmed.
   std::vector<std::string> ReadSections() const;
@@ -50,8 +55,12 @@ class TQuickIni {
     std::string header;  // with its brackets
     int line;
   };
+  void Clear();
+
   std::vector<std::string> lines_;
   std::vector<Section> sections_;
+  // Lower-cased header -> line of its first occurrence.
+  std::unordered_map<std::string, int> first_header_;
 };
 
 // Integer conversion of a value text: an optional sign and decimal digits in the 32-bit

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "skin/data/load_budget.h"
 #include "skin/data/skin_model.h"
 #include "skin/data/skin_reader.h"
 
@@ -12,10 +13,14 @@ namespace kq {
 
 // Sets NotLoaded, then unpacks `skinFile` (4-byte length + LZHUF stream) and builds the
 // model from the first entry whose name contains ".ini" and the images it names. An archive
-// of another version shows kOlderSkinText through `notice`; that and a malformed archive
-// return false with the model's objects left as they were and NotLoaded set. A skin without
-// definition text builds from an empty text (every default, no image object). Throws
-// ElzhException when the decoder cannot get its tables.
+// of another version shows kOlderSkinText through `notice`; that, a malformed archive and
+// a skin over `budget` (the budget then says what was spent) return false with the model's
+// objects left as they were and NotLoaded set. A skin without definition text builds from
+// an empty text (every default, no image object). Throws ElzhException when the decoder
+// cannot get its tables.
+bool LoadSkinModel(TSkinModel& model, std::span<const std::uint8_t> skinFile, int hscrollArrowWidth,
+                   TLoadBudget& budget, TSkinReader::Notice notice = {});
+// The same with the default budget.
 bool LoadSkinModel(TSkinModel& model, std::span<const std::uint8_t> skinFile,
                    int hscrollArrowWidth, TSkinReader::Notice notice = {});
 

@@ -11,11 +11,11 @@ namespace {
 
 constexpr std::string_view kPersonality = "Personality";
 
-// The readers of one build: the text, the archive and the button text colour that is the
-// default of every object's three state colours.
+// The readers of one build: the text, the pictures of the load and the button text colour
+// that is the default of every object's three state colours.
 struct Reader {
   const TQuickIni& ini;
-  const TSkinReader& reader;
+  TSkinImages& images;
   Color buttonText;
 
   std::int32_t Int(std::string_view section, std::string_view key, std::int32_t def) const {
@@ -25,7 +25,7 @@ struct Reader {
     return ini.ReadString(section, key, "");
   }
   void Image(kq::Bitmap& bitmap, std::string_view section, std::string_view key) const {
-    LoadImage(reader, bitmap, Text(section, key));
+    images.Load(bitmap, Text(section, key));
   }
   // LeftWidth, TopHeight, RightWidth, BottomHeight.
   Margins SideMargins(std::string_view section) const {
@@ -188,11 +188,18 @@ void TSkinModel::ReadColours(const TQuickIni& ini) {
 }
 
 void TSkinModel::Build(const TQuickIni& ini, const TSkinReader& reader, int hscrollArrowWidth) {
+  TLoadBudget budget;
+  TSkinImages images(reader, budget);
+  Build(ini, images, hscrollArrowWidth);
+}
+
+void TSkinModel::Build(const TQuickIni& ini, TSkinImages& images, int hscrollArrowWidth) {
+  TLoadBudget& budget = images.Budget();
   const std::vector<std::string> sections = ini.ReadSections();
   SkinName = ini.ReadString("TitlebarSkin", "SkinName", "");
 
   // The colours come first: every object's state colours default to the button text.
-  const Reader colourless{ini, reader, 0};
+  Reader colourless{ini, images, 0};
   colourless.Edge(BorderLeft, true);
   colourless.Edge(BorderRight, true);
   colourless.Edge(BorderTop, false);
@@ -209,9 +216,9 @@ void TSkinModel::Build(const TQuickIni& ini, const TSkinReader& reader, int hscr
     CustomColours[static_cast<std::size_t>(i)] =
         ReadColour(ini, "Customcolors", "Color" + std::to_string(i), MakeColor(255, 255, 255));
 
-  SysButtons = ReadSysButtons(ini, reader, sections);
+  SysButtons = ReadSysButtons(ini, images, sections);
 
-  const Reader r{ini, reader, ButtonTextColour};
+  Reader r{ini, images, ButtonTextColour};
   r.ButtonsObject(Buttons);
   r.TitleObject(Title);
   Progress = r.ProgressObject("Progress");
@@ -224,7 +231,8 @@ void TSkinModel::Build(const TQuickIni& ini, const TSkinReader& reader, int hscr
   StatusBarEdges = r.ImageObject("StatusBarEdges");
   ComboButton = r.TwoImageObject("ComboButton", "****");
   // The right-hand button image, mirrored, serves combos whose button sits on the left.
-  if (ComboButton && !ComboButton->Bitmap.Empty()) {
+  if (ComboButton && !ComboButton->Bitmap.Empty() &&
+      budget.ChargePicture(ComboButton->Bitmap.Width(), ComboButton->Bitmap.Height())) {
     ComboButton->Bitmap2 = ComboButton->Bitmap;
     MirrorBitmap(ComboButton->Bitmap2);
   }
@@ -277,7 +285,10 @@ void TSkinModel::Build(const TQuickIni& ini, const TSkinReader& reader, int hscr
   if (Buttons.RadioButtonFrame == 0) Buttons.RadioButtonFrame = DerivedCellCount(Buttons.RadioBitmap);
   if (Buttons.CheckButtonFrame == 0) Buttons.CheckButtonFrame = DerivedCellCount(Buttons.CheckBitmap);
 
-  if (SunkEdge && ComboButton)
+  // The composite makes two strips of its frames (the button's and its mirror image).
+  const int compositeFrames = SunkEdge && SunkEdge->FrameCount > 0 ? SunkEdge->FrameCount : 1;
+  if (SunkEdge && ComboButton &&
+      budget.ChargePicture(2 * kComboCompositeWidth * compositeFrames, kComboCompositeHeight))
     BuildComboComposite(*SunkEdge, *ComboButton, ExtraImages.get(), hscrollArrowWidth);
 
   NotLoaded = false;

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/skin_image.h"
 #include "skin/data/skin_ini.h"
 #include "skin/data/skin_objects.h"
 #include "skin/data/skin_reader.h"
@@ -42,6 +43,13 @@ class TSkinModel {
   // horizontal scroll-bar arrow width (GetSystemMetrics(SM_CXHSCROLL) on Windows): the
   // combo composite makes its button that plus 2 pixels wide. Never fails: missing keys
   // take their defaults, missing images stay empty. Clears NotLoaded at the end.
+  //
+  // Every picture comes through `images`, so each archive entry is decoded once and shared,
+  // and every picture the build makes is charged to the images' budget. A picture that does
+  // not fit is left empty and breaks the budget: the caller then refuses the whole model
+  // (LoadSkinModel does).
+  void Build(const TQuickIni& ini, TSkinImages& images, int hscrollArrowWidth);
+  // The same with a budget of its own, for texts and archives at hand (tests, tools).
   void Build(const TQuickIni& ini, const TSkinReader& reader, int hscrollArrowWidth);
 
   // True until a Build has completed; the component sets it again at the start of every

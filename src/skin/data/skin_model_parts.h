@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/data/skin_image.h"
 #include "skin/data/skin_ini.h"
 #include "skin/data/skin_objects.h"
 #include "skin/data/skin_reader.h"
@@ -16,9 +17,9 @@ namespace kq {
 bool IsCaptionButtonSection(std::string_view section);
 
 // The caption buttons of the given sections (in text order), then the three window-menu
-// buttons cut from MDICONTROLS / Image.
+// buttons cut from MDICONTROLS / Image (their cuts charged to the images' budget).
 std::vector<std::unique_ptr<TDataSkinSysButton>> ReadSysButtons(
-    const TQuickIni& ini, const TSkinReader& reader, const std::vector<std::string>& sections);
+    const TQuickIni& ini, TSkinImages& images, const std::vector<std::string>& sections);
 
 // The frame count a caption button gets when the skin gives none (or 0).
 int DerivedCaptionButtonFrames(const Bitmap& image, int action);

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/data/load_budget.h"
 #include "skin/data/lzh.h"
 
 namespace kq {
@@ -33,7 +34,7 @@ std::string LowerAscii(std::string_view s);
 class TSkinReader {
  public:
   static constexpr std::int32_t kArchiveVersion = 20000;
-  static constexpr int kMaxEntries = 1001;  // capacity of the entry table
+  static constexpr int kMaxEntries = 1001;  // capacity of the entry table (TLoadLimits::entries)
 
   // How a notice reaches the user: the program shows a message box; tests record it.
   using Notice = std::function<void(const std::string& text)>;
@@ -43,13 +44,21 @@ class TSkinReader {
   // Unpacks a skin file (4-byte unpacked size + LZHUF stream) and reads its archive. On
   // an archive of another version the notice kOlderSkinText is shown; that and a
   // malformed archive (tables past the unpacked size, negative lengths, lengths adding up
-  // past the data, more than kMaxEntries entries, a declared size above maxUnpacked)
-  // return false and leave the reader empty. Throws ElzhException when the decoder cannot
-  // get its tables.
+  // past the data) return false and leave the reader empty. So does an archive over the
+  // budget: a declared size above its unpacked bytes, or more names than its entries
+  // (counted while the name table is split, so a huge table costs no more than a valid
+  // one); the budget then says which. Throws ElzhException when the decoder cannot get
+  // its tables.
+  bool LoadFromStream(std::span<const std::uint8_t> skinFile, TLoadBudget& budget);
   bool LoadFromStream(std::span<const std::uint8_t> skinFile,
                       std::int64_t maxUnpacked = TLZH::kDefaultMaxUnpacked);
   // The same for an archive that is already unpacked.
   bool LoadArchive(std::span<const std::uint8_t> archive);
+  bool LoadArchive(std::vector<std::uint8_t> archive, TLoadBudget& budget);
+
+  // The index of the first entry, in stored order, whose name equals `name` compared in
+  // lower case; -1 when there is none.
+  int IndexOf(std::string_view name) const;
 
   // Copies the entry whose name equals `name` (compared in lower case) into `out`; the
   // first such entry in stored order wins. Without a match `out` is left empty. Returns
@@ -74,8 +83,9 @@ class TSkinReader {
   Notice notice_;
   std::vector<std::string> names_;
   std::vector<std::int32_t> lengths_;
-  std::vector<std::size_t> offsets_;
-  std::vector<std::uint8_t> data_;
+  std::vector<std::size_t> offsets_;  // from data_start_
+  std::vector<std::uint8_t> archive_;  // the whole archive; entries start at data_start_
+  std::size_t data_start_ = 0;
 };
 
 }  // namespace kq

@@ -1,7 +1,6 @@
 // Caption buttons and the window-menu buttons of a maximised child window.
 #include <algorithm>
 
-#include "skin/data/skin_image.h"
 #include "skin/data/skin_model_parts.h"
 #include "skin/draw/blit.h"
 
@@ -36,7 +35,7 @@ int DerivedCellCount(const Bitmap& strip) {
 }
 
 std::vector<std::unique_ptr<TDataSkinSysButton>> ReadSysButtons(
-    const TQuickIni& ini, const TSkinReader& reader, const std::vector<std::string>& sections) {
+    const TQuickIni& ini, TSkinImages& images, const std::vector<std::string>& sections) {
   std::vector<std::unique_ptr<TDataSkinSysButton>> buttons;
   for (const std::string& s : sections) {
     if (!IsCaptionButtonSection(s)) continue;
@@ -52,7 +51,7 @@ std::vector<std::unique_ptr<TDataSkinSysButton>> ReadSysButtons(
     b->Visibility1 = ini.ReadInteger(s, "Visibility1", action == -1 ? -1 : 0);
     b->CombineOp = ini.ReadInteger(s, "CombineOp", -1);
     b->FrameCount = ini.ReadInteger(s, "frame", 0);
-    LoadImage(reader, b->Bitmap, ini.ReadString(s, "ButtonImage", ""));
+    images.Load(b->Bitmap, ini.ReadString(s, "ButtonImage", ""));
     if (b->FrameCount == 0) {
       b->FrameCount = DerivedCaptionButtonFrames(b->Bitmap, action);
       // The system-menu button shows the window's own icon.
@@ -64,7 +63,7 @@ std::vector<std::unique_ptr<TDataSkinSysButton>> ReadSysButtons(
   // Minimise, restore and close of a maximised child window, drawn in the menu bar from
   // one strip of 12 frames, four per button.
   Bitmap strip;
-  LoadImage(reader, strip, ini.ReadString("MDICONTROLS", "Image", ""));
+  images.Load(strip, ini.ReadString("MDICONTROLS", "Image", ""));
   const int w = strip.Width() / 12;
   static constexpr const char* kNames[] = {"MDIMINIMIZE", "MDIRESTORE", "MDICLOSE"};
   for (int j = 0; j < 3; ++j) {
@@ -72,7 +71,7 @@ std::vector<std::unique_ptr<TDataSkinSysButton>> ReadSysButtons(
     b->Action = 7 + j;
     b->Align = b->Visibility = b->Visibility1 = 100;
     b->FrameCount = 4;
-    if (!strip.Empty()) {
+    if (!strip.Empty() && images.Budget().ChargePicture(4 * w, strip.Height())) {
       b->Bitmap = Bitmap(4 * w, strip.Height());
       CopyPixels(b->Bitmap, 0, 0, strip, Rect{4 * w * j, 0, 4 * w * (j + 1), strip.Height()});
       b->XCoord = (w + 4) * (3 - j);

@@ -169,7 +169,19 @@ bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stream) {
   if (n <= 0) return true;
   if (stream.size() - 4 < static_cast<std::size_t>(n)) return false;
   stored_.assign(stream.begin() + 4, stream.begin() + 4 + n);
-  LoadSkin();
+  // Read while its form is being built: nothing above would catch an error of the load,
+  // so it is shown here, once, and the form goes on without a skin (Loaded then switches
+  // skinning off).
+  try {
+    LoadSkin();
+  } catch (const std::exception& e) {
+    NotLoaded = true;
+    if (Application) {
+      Application->HandleException(std::current_exception());
+    } else {
+      ShowNotice(e.what());
+    }
+  }
   return true;
 }
 

@@ -74,6 +74,9 @@ class TSkinData : public TComponent, public TSkinLook {
   // Reads the stored property "SkinStream": a little-endian 4-byte length N, then N bytes of
   // skin file. N <= 0 leaves the stored skin as it was; otherwise the bytes become the stored
   // skin and LoadSkin runs. Returns false (and changes nothing) when fewer than N bytes follow.
+  // An exception of the load (the decoder's ElzhException, memory) is shown once through the
+  // application's error box and leaves the skin not loaded: it never leaves the form that is
+  // being built.
   bool ReadSkinStream(std::span<const std::uint8_t> stream);
   // The same from an RCDATA resource of the program; false when there is none.
   bool ReadSkinStreamResource(const wchar_t* name, HINSTANCE module = nullptr);
@@ -82,7 +85,8 @@ class TSkinData : public TComponent, public TSkinLook {
   const std::vector<std::uint8_t>& StoredSkin() const { return stored_; }
 
   // Builds the skin model from the stored skin. False (the skin then counts as not loaded)
-  // for a skin archive of another version, which is reported by a message box.
+  // for a skin archive of another version, which is reported by a message box, and for a
+  // malformed skin or one over the load budget, which are not.
   bool LoadSkin();
   bool SkinLoaded() const { return !NotLoaded; }
   // How the "older skin" notice reaches the user: a message box captioned with the

@@ -163,6 +163,58 @@ inline void Click(HWND w) {
   Sleep(100);
 }
 
+inline void Button(DWORD down, DWORD up) {
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = down;
+  in[1].mi.dwFlags = up;
+  SendInput(1, &in[0], sizeof(INPUT));
+  Sleep(50);
+  SendInput(1, &in[1], sizeof(INPUT));
+  Sleep(50);
+}
+
+// A right click at a point of the window's client area.
+inline void RightClickAt(HWND w, POINT client) {
+  ClientToScreen(w, &client);
+  MoveMouse(client.x, client.y);
+  Sleep(50);
+  Button(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+inline void DoubleClick(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  MoveMouse((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Sleep(50);
+  for (int i = 0; i < 2; ++i) Button(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+// A shown popup menu ("#32768") of any process.
+inline HWND VisibleMenu() {
+  HWND found = nullptr;
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        if (ClassOf(w) == L"#32768" && IsWindowVisible(w)) {
+          *reinterpret_cast<HWND*>(p) = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The icons in Wine's notification area (one child window each) when there is no desktop
+// tray: the "Wine System Tray" window.
+inline std::vector<HWND> TrayIcons() {
+  std::vector<HWND> out;
+  HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  for (HWND c = tray ? GetWindow(tray, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+    if (IsWindowVisible(c)) out.push_back(c);
+  return out;
+}
+
 inline void Key(WORD vk) {
   INPUT in[2] = {};
   in[0].type = in[1].type = INPUT_KEYBOARD;
@@ -241,18 +293,12 @@ class Program {
   const std::wstring& Elsewhere() const { return elsewhere_; }
 
   bool Start() {
-    std::wstring cmd = L"\"" + folder_ + L"kqshutdown.exe\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        elsewhere_.c_str(), &si, &pi))
-      return false;
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    pid_ = pi.dwProcessId;
-    return true;
+    process_ = Launch(&pid_);
+    return process_ != nullptr;
   }
+  // The same program file started once more (a second start by the user); its process, to
+  // be closed by the caller.
+  HANDLE StartAgain() const { return Launch(nullptr); }
   DWORD Pid() const { return pid_; }
   HANDLE Process() const { return process_; }
   bool Ended(int timeout_ms) const {
@@ -273,6 +319,19 @@ class Program {
   }
 
  private:
+  HANDLE Launch(DWORD* pid) const {
+    std::wstring cmd = L"\"" + folder_ + L"kqshutdown.exe\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        elsewhere_.c_str(), &si, &pi))
+      return nullptr;
+    CloseHandle(pi.hThread);
+    if (pid) *pid = pi.dwProcessId;
+    return pi.hProcess;
+  }
+
   std::wstring root_, folder_, elsewhere_;
   HANDLE process_ = nullptr;
   DWORD pid_ = 0;

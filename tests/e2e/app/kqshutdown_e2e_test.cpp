@@ -1,5 +1,6 @@
 // The real program under Wine, driven with the mouse and keyboard: start, save with its
-// notice, exit; a delay of zero that shuts the (Wine) session down.
+// notice, exit; the notification area as the way back to a hidden program; the about box
+// asked for twice; a second start; a delay of zero that shuts the (Wine) session down.
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -52,6 +53,100 @@ TEST(Kqshutdown, StartsSavesAndExits) {
   EXPECT_NE(p.Log().find("=退出Zelvo定时自动关机器。"), std::string::npos);
 }
 
+// Started and settled; the main window.
+HWND StartedMain(Program& p) {
+  if (!p.Start()) return nullptr;
+  HWND main = p.WaitForWindow(L"TMAIN_KQ", kMain);
+  if (!main || !p.LogHas("=运行Zelvo定时自动关机器。") || !WaitSettled(main)) return nullptr;
+  return main;
+}
+
+// With a popup menu of the program open, chooses the entry `downs` steps down ("显示/隐藏" 1,
+// "停止执行" 2, "关于软件" 3: the separator is skipped). Keys go to the foreground thread, so
+// they are pressed once the program has the foreground; before that they would go elsewhere.
+bool ChooseFromOpenMenu(const Program& p, int downs) {
+  if (!WaitFor([] { return VisibleMenu() != nullptr; })) return false;
+  if (!WaitFor([&] {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &pid);
+        return pid == p.Pid();
+      }))
+    return false;
+  for (int i = 0; i < downs; ++i) Key(VK_DOWN);
+  Key(VK_RETURN);
+  return WaitFor([] { return VisibleMenu() == nullptr; });
+}
+
+// The main window's own menu, opened with a right click on its background.
+bool ChooseFromWindowMenu(const Program& p, HWND main, int downs) {
+  RightClickAt(main, POINT{160, 160});  // between the task box and the buttons
+  return ChooseFromOpenMenu(p, downs);
+}
+
+// The tray icon's menu.
+bool ChooseFromTrayMenu(const Program& p, HWND icon, int downs) {
+  Click(icon);  // the first click only activates Wine's tray window
+  Sleep(GetDoubleClickTime() + 100);
+  RECT r;
+  GetWindowRect(icon, &r);
+  MoveMouse((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Button(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  return ChooseFromOpenMenu(p, downs);
+}
+
+TEST(Kqshutdown, HiddenBeforeAnyScheduleTheProgramKeepsAnIconToComeBackBy) {
+  Program p;
+  HWND main = StartedMain(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(TrayIcons().empty());
+  ASSERT_TRUE(ChooseFromWindowMenu(p, main, 1));  // "显示/隐藏"
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+  ASSERT_TRUE(WaitFor([] { return TrayIcons().size() == 1; }));
+  // A double click on the icon brings the window back.
+  HWND icon = TrayIcons()[0];
+  Click(icon);
+  Sleep(GetDoubleClickTime() + 100);
+  DoubleClick(icon);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main); }));
+}
+
+TEST(Kqshutdown, TheAboutBoxAskedForAgainFromTheTrayComesForwardWithoutAnError) {
+  Program p;
+  HWND main = StartedMain(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseFromWindowMenu(p, main, 1));  // to the tray: the icon shows
+  ASSERT_TRUE(WaitFor([] { return TrayIcons().size() == 1; }));
+  HWND icon = TrayIcons()[0];
+  ASSERT_TRUE(ChooseFromTrayMenu(p, icon, 3));  // "关于软件"
+  HWND about = p.WaitForWindow(L"Taboutsoft_kq");
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(ChooseFromTrayMenu(p, icon, 3));  // again, while it is open
+  Sleep(500);
+  EXPECT_EQ(FindTopLevel(p.Pid(), L"#32770"), nullptr) << Text(FindTopLevel(p.Pid(), L"#32770"));
+  EXPECT_TRUE(IsWindowVisible(about));
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == about; }));
+}
+
+TEST(Kqshutdown, ASecondStartBringsTheFirstForwardAndEnds) {
+  Program p;
+  HWND main = StartedMain(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseFromWindowMenu(p, main, 1));  // in the tray
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+  HANDLE second = p.StartAgain();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(WaitForSingleObject(second, 15000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(second, &code);
+  CloseHandle(second);
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main); }));
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+  // One program logged one start.
+  const std::string log = p.Log();
+  EXPECT_EQ(log.find("=运行"), log.rfind("=运行")) << log;
+}
+
 TEST(Kqshutdown, ZeroDelayShutsTheSessionDown) {
   Program p;
   ASSERT_TRUE(p.Start());
@@ -76,7 +171,9 @@ TEST(Kqshutdown, ZeroDelayShutsTheSessionDown) {
   EXPECT_EQ(Text(minutes), L"0");
   Click(FindChild(main, L"Button", L"执行"));
   // The real ExitWindowsEx: Wine ends its own session, and with it the program.
-  EXPECT_TRUE(p.Ended(20000));
+  const bool ended = p.Ended(20000);
+  HWND notice = FindTopLevel(p.Pid(), L"TMSG_KQ");
+  EXPECT_TRUE(ended) << (notice ? "a notice is up\n" : "no notice\n") << p.Log();
   const std::string log = p.Log();
   const size_t start = log.find("=开始执行Zelvo定时自动关机器。");
   const size_t due = log.find("=到时执行之前约定的任务");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "app/core/machine.h"
 #include "base/error.h"
@@ -122,6 +123,36 @@ TEST(AtTime, EveryDayMovesAPastMomentToItsNextOccurrence) {
   }
 }
 
+TEST(EveryDay, AfterTheTaskTheScheduleRollsOverToItsTimeOnTheNextDay) {
+  struct Case {
+    DateTime schedule, now, expected;
+  } cases[] = {
+      // on the due tick, across the end of a month, a year, a leap February
+      {At(2007, 7, 31, 23, 30), At(2007, 7, 31, 23, 29, 59, 500), At(2007, 8, 1, 23, 30)},
+      {At(2007, 12, 31, 8, 0), At(2007, 12, 31, 8, 0, 0, 16), At(2008, 1, 1, 8, 0)},
+      {At(2008, 2, 28, 6, 15), At(2008, 2, 28, 6, 15), At(2008, 2, 29, 6, 15)},
+      // the same wall-clock time across a daylight-saving change (Europe, 2026): 02:30 does
+      // not exist on 29 March, and is reached when the clock jumps to 03:00; on 25 October
+      // the clock goes back from 02:00 to 01:00, and the second 01:30 must not run it again
+      {At(2026, 3, 28, 2, 30), At(2026, 3, 28, 2, 30), At(2026, 3, 29, 2, 30)},
+      {At(2026, 3, 29, 2, 30), At(2026, 3, 29, 3, 0, 0, 20), At(2026, 3, 30, 2, 30)},
+      {At(2026, 10, 25, 1, 30), At(2026, 10, 25, 1, 30), At(2026, 10, 26, 1, 30)},
+      {At(2026, 10, 25, 1, 30), At(2026, 10, 25, 1, 0, 5), At(2026, 10, 26, 1, 30)},
+      // postponed past midnight: the time as started, on the day after its own
+      {At(2007, 7, 6, 23, 55), At(2007, 7, 7, 0, 5), At(2007, 7, 7, 23, 55)},
+      // asleep for days: the next occurrence from now
+      {At(2007, 7, 6, 8, 0), At(2007, 7, 9, 9, 0), At(2007, 7, 10, 8, 0)},
+      {At(2007, 7, 6, 8, 0), At(2007, 7, 9, 7, 0), At(2007, 7, 9, 8, 0)},
+  };
+  for (const Case& c : cases) {
+    const DateTime next = NextDailyTarget(c.schedule, c.now);
+    EXPECT_EQ(FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", next),
+              FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", c.expected))
+        << FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", c.now);
+    EXPECT_EQ(next, c.expected);
+  }
+}
+
 TEST(Delay, HoursAndMinutesAreAddedWithoutUpperBound) {
   const DateTime now = At(2007, 7, 6, 17, 58, 12, 345);
   ScheduleDecision d = DecideDelay("01", "00", now);
@@ -159,9 +190,13 @@ TEST(Delay, EntriesThatAreNoIntegersGiveTheDelayMessage) {
 
 struct Recorder : MachineActions {
   std::string calls;
-  void Shutdown() override { calls += "shutdown;"; }
-  void Restart() override { calls += "restart;"; }
-  void LogOff() override { calls += "logoff;"; }
+  bool Shutdown() override { return Note("shutdown;"); }
+  bool Restart() override { return Note("restart;"); }
+  bool LogOff() override { return Note("logoff;"); }
+  bool Note(const char* what) {
+    calls += what;
+    return calls != "shutdown;logoff;";  // the second task is refused
+  }
 };
 
 TEST(Tasks, IndexGivesTheCommandAndTheTask) {
@@ -172,8 +207,10 @@ TEST(Tasks, IndexGivesTheCommandAndTheTask) {
   EXPECT_EQ(TaskCommandFor(3), std::nullopt);
 
   Recorder r;
-  for (int i : {0, 1, 2}) CarryOut(*TaskToCarryOut(i, "command.com /C shutdown -r"), r);
+  std::vector<bool> taken;
+  for (int i : {0, 1, 2}) taken.push_back(CarryOut(*TaskToCarryOut(i, "command.com /C shutdown -r"), r));
   EXPECT_EQ(r.calls, "shutdown;logoff;restart;");
+  EXPECT_EQ(taken, (std::vector<bool>{true, false, true}));  // what the machine answered
 }
 
 TEST(Tasks, WithoutASelectionTheLastCommandDecides) {

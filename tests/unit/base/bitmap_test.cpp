@@ -29,4 +29,26 @@ TEST(Bitmap, ViewDrawsIntoForeignMemoryAndCopiesOwn) {
   EXPECT_TRUE(copy.Empty());
 }
 
+TEST(Bitmap, SharedPixelsAreReadByEveryCopyUntilOneIsWritten) {
+  Bitmap picture(4, 3);
+  picture.Fill(MakeColor(10, 20, 30));
+  picture.Share();
+  const Bitmap a = picture;
+  Bitmap b = a;
+  EXPECT_EQ(a.Data(), static_cast<const Bitmap&>(picture).Data());
+  EXPECT_EQ(static_cast<const Bitmap&>(b).Data(), a.Data());
+  // Writing through one copy gives it its own pixels; the others keep theirs.
+  b.SetPixel(0, 0, kTransparentKey);
+  EXPECT_NE(static_cast<const Bitmap&>(b).Data(), a.Data());
+  EXPECT_EQ(b.Pixel(0, 0), kTransparentKey);
+  EXPECT_EQ(a.Pixel(0, 0), MakeColor(10, 20, 30));
+  EXPECT_EQ(picture.Pixel(0, 0), MakeColor(10, 20, 30));
+  // Moving keeps the sharing; the last holder writes in place.
+  Bitmap moved = std::move(picture);
+  EXPECT_EQ(static_cast<const Bitmap&>(moved).Data(), a.Data());
+  EXPECT_TRUE(picture.Empty());
+  moved.SetPixel(3, 2, MakeColor(1, 1, 1));
+  EXPECT_EQ(a.Pixel(3, 2), MakeColor(10, 20, 30));
+}
+
 }  // namespace kq

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "unit/skin_model/skin_fixture.h"
 
 namespace kq {
@@ -54,6 +56,61 @@ TEST(SkinLoad, TheFirstEntryContainingIniIsTheText) {
   TSkinModel m;
   ASSERT_TRUE(LoadSkinModel(m, file, 17));
   EXPECT_EQ(m.SkinName, "First");
+}
+
+TEST(SkinLoad, AnImageNamedFromTenSectionsIsDecodedOnceAndShared) {
+  std::string ini = "[MenuItem]\nImage=Shared.bmp\n";
+  for (int i = 0; i < 10; ++i)
+    ini += "[Button" + std::to_string(i) + "]\nAction=" + std::to_string(i % 3) + "\nButtonImage=skin\\shared.bmp\n";
+  const auto file = LiteralSkinFile(SkinFixture(ini).Image("shared.bmp", 60, 20).ArchiveBytes());
+  TSkinModel m;
+  TLoadBudget budget;
+  ASSERT_TRUE(LoadSkinModel(m, file, 17, budget));
+  EXPECT_EQ(budget.Decodes(), 1);
+  EXPECT_EQ(budget.BitmapBytes(), TLoadBudget::PictureBytes(60, 20));
+  ASSERT_EQ(m.SysButtons.size(), 13u);
+  ASSERT_NE(m.MenuItem, nullptr);
+  const std::uint8_t* pixels = std::as_const(m.MenuItem->Bitmap).Data();
+  for (int i = 0; i < 10; ++i) {
+    const Bitmap& b = m.SysButtons[static_cast<std::size_t>(i)]->Bitmap;
+    EXPECT_EQ(b.Width(), 60) << i;
+    EXPECT_EQ(b.Data(), pixels) << i;
+  }
+}
+
+// Each limit of the budget, small here so the skins stay small: the load is refused, says
+// which limit, and the objects of the skin loaded before stay as they were.
+TEST(SkinLoad, ASkinOverItsBudgetIsRefusedAndKeepsThePreviousObjects) {
+  const std::string manyLines = "[MenuItem]\nImage=m.bmp\n" + std::string(40, 'x') + "\n";
+  struct Case {
+    std::vector<std::uint8_t> archive;
+    TLoadLimits limits;
+    std::string what;
+  };
+  TLoadLimits bitmaps, entries, lines, unpacked;
+  bitmaps.bitmapBytes = TLoadBudget::PictureBytes(30, 10) + TLoadBudget::PictureBytes(30, 9);
+  entries.entries = 2;
+  lines.textLines = 2;
+  unpacked.unpackedBytes = 100;
+  const std::string twoImages = "[MenuItem]\nImage=a.bmp\n[Headerbar]\nImage=b.bmp\n[Toolbars]\nImage=a.bmp\n";
+  const std::vector<Case> cases = {
+      {SkinFixture(twoImages).Image("a.bmp", 30, 10).Image("b.bmp", 30, 10).ArchiveBytes(), bitmaps,
+       "decoded bitmaps over " + std::to_string(bitmaps.bitmapBytes) + " bytes"},
+      {Archive({{"skin.ini", ""}, {"a.bmp", ""}, {"b.bmp", ""}}), entries, "more than 2 archive entries"},
+      {Archive({{"skin.ini", manyLines}}), lines, "definition text over 2 lines"},
+      {Archive({{"skin.ini", std::string(200, ';')}}), unpacked, "unpacked archive over 100 bytes"},
+  };
+  for (const Case& c : cases) {
+    TSkinModel m;
+    ASSERT_TRUE(LoadSkinModel(m, LiteralSkinFile(SkinFixture("[MenuItem]\nImage=m.bmp\n").Image("m.bmp", 25, 10).ArchiveBytes()), 17));
+    TLoadBudget budget(c.limits);
+    EXPECT_FALSE(LoadSkinModel(m, LiteralSkinFile(c.archive), 17, budget)) << c.what;
+    EXPECT_EQ(budget.What(), c.what);
+    EXPECT_TRUE(m.NotLoaded);
+    ASSERT_NE(m.MenuItem, nullptr);
+    EXPECT_EQ(m.MenuItem->Bitmap.Width(), 25);
+    EXPECT_EQ(m.Headerbar, nullptr);
+  }
 }
 
 }  // namespace

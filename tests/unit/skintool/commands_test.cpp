@@ -132,7 +132,7 @@ TEST_F(SkinTool, ReportsBadInputWithAnError) {
   const Case cases[] = {
       {{"list", P("nothing.skn")}, "cannot open"},
       {{"list", P("short.skn")}, "too short"},
-      {{"unpack", P("huge.skn"), P("x")}, "limit"},
+      {{"unpack", P("huge.skn"), P("x")}, "over the load budget (unpacked archive over 64 MiB)"},
       {{"list", P("old.skn")}, "version"},
       {{"pack", P("no-such-folder"), P("x.skn")}, "not a folder"},
       {{"decode", P("short.skn"), P("x")}, "too short"},
@@ -166,6 +166,46 @@ TEST_F(SkinTool, UnpackNeverWritesOutsideTheFolder) {
   EXPECT_NE(err_.str().find("directory part"), std::string::npos);
   EXPECT_FALSE(fs::exists(dir_ / "evil.bmp"));
   EXPECT_FALSE(fs::exists(dir_ / "out" / "ok.bmp"));
+}
+
+// The two skin files that once took gigabytes: ten caption buttons naming one 1-bit BMP of
+// 16384 x 2048 (96 MiB once decoded; an 87 KB file), and a name table of 64 MiB of line
+// breaks (a 1.4 MB file). Both are refused at once with the load budget's reason.
+TEST_F(SkinTool, HostileSkinFilesAreRefusedOverTheLoadBudget) {
+  auto le = [](Bytes& b, std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  constexpr std::uint32_t w = 16384, h = 2048, pixels = w / 8 * h;
+  Bytes bmp = {'B', 'M'};
+  for (std::uint32_t v : {62 + pixels, 0u, 62u, 40u, w, h}) le(bmp, v, 4);
+  le(bmp, 1, 2);
+  le(bmp, 1, 2);
+  for (std::uint32_t v : {0u, pixels, 2835u, 2835u, 2u, 0u, 0u, 0x00FFFFFFu}) le(bmp, v, 4);
+  bmp.resize(bmp.size() + pixels, 0);
+  fs::create_directories(dir_ / "big");
+  Write(dir_ / "big" / "big.bmp", std::string(bmp.begin(), bmp.end()));
+  std::string ini;
+  for (int i = 0; i < 10; ++i) ini += "[Button" + std::to_string(i) + "]\r\nButtonImage=big.bmp\r\n";
+  Write(dir_ / "big" / "skin.ini", ini);
+  ASSERT_EQ(Tool({"pack", P("big"), P("bitmaps.skn")}), 0) << err_.str();
+  EXPECT_EQ(Tool({"sheet", P("bitmaps.skn"), P("sheet.bmp")}), 1);
+  EXPECT_EQ(err_.str(), "skintool: " + P("bitmaps.skn") + ": over the load budget (decoded bitmaps over 64 MiB)\n");
+  EXPECT_FALSE(fs::exists(dir_ / "sheet.bmp"));
+
+  Bytes names;
+  le(names, 20000, 4);
+  le(names, 64 * 1024 * 1024 - 16, 4);
+  names.resize(16, 0);
+  names.resize(64 * 1024 * 1024, '\n');
+  const Bytes packed = LzhEncode(names);
+  names = Bytes();
+  Write(dir_ / "names.skn", std::string(packed.begin(), packed.end()));
+  for (const char* cmd : {"list", "sheet"}) {
+    std::vector<std::string> args = {cmd, P("names.skn")};
+    if (args[0] == "sheet") args.push_back(P("sheet.bmp"));
+    EXPECT_EQ(Tool(args), 1) << cmd;
+    EXPECT_EQ(err_.str(), "skintool: " + P("names.skn") + ": over the load budget (more than 1001 archive entries)\n") << cmd;
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "app/kq_dm.h"
 #include "app/kq_main.h"
 #include "app/kq_msg.h"
+#include "app/kq_warn.h"
 #include "app/pro_kqshutdown.h"
 #include "base/encoding.h"
 #include "base/error.h"
@@ -30,18 +31,20 @@ inline kq::DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, i
   return kq::EncodeDateTime(y, mo, d, h, mi, s, ms);
 }
 
-// Stands in for Windows ending the session; notes the order of events.
+// Stands in for Windows ending the session; notes the order of events and answers `taken`.
 struct Recorder : kq::MachineActions {
   std::vector<std::string> calls;
   std::function<void()> on_call;
-  void Shutdown() override { Note("shutdown"); }
-  void Restart() override { Note("restart"); }
-  void LogOff() override { Note("logoff"); }
+  bool taken = true;
+  bool Shutdown() override { return Note("shutdown"); }
+  bool Restart() override { return Note("restart"); }
+  bool LogOff() override { return Note("logoff"); }
 
  private:
-  void Note(const char* what) {
+  bool Note(const char* what) {
     calls.push_back(what);
     if (on_call) on_call();
+    return taken;
   }
 };
 
@@ -85,6 +88,32 @@ class KqTest : public ::testing::Test {
     Create();
     w.MAIN_KQ->Show();
     uitest::PumpFor(50);
+  }
+
+  // Starts a schedule after a delay, as "执行" with the delay entries does.
+  void StartDelay(const wchar_t* hours, const wchar_t* minutes) {
+    TMAIN_KQ* m = w.MAIN_KQ;
+    m->Rb_yc->SetChecked(true);
+    m->edt_ychour->SetText(hours);
+    m->edt_ycminu->SetText(minutes);
+    m->btn_runClick();
+  }
+  bool Counting() const {
+    TMAIN_KQ* m = w.MAIN_KQ;
+    return !m->btn_run->Enabled() && m->btn_stop->Enabled() && !m->GroupBox1->Enabled() &&
+           !m->GroupBox2->Enabled();
+  }
+  bool Idle() const {
+    TMAIN_KQ* m = w.MAIN_KQ;
+    return m->btn_run->Enabled() && !m->btn_stop->Enabled() && m->GroupBox1->Enabled() &&
+           m->GroupBox2->Enabled();
+  }
+  // How many times the log holds `text`.
+  int Events(const std::string& text) const {
+    int n = 0;
+    const std::string log = Log();
+    for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+    return n;
   }
 
   std::string FileText(const std::string& name) const {

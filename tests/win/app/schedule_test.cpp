@@ -2,35 +2,32 @@
 // carried out once, after its log event, with the clock and the machine actions substituted.
 #include "app_fixture.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "app/startup_shortcut.h"
+
 namespace apptest {
 namespace {
 
-class Schedule : public KqTest {
- protected:
-  void StartDelay(const wchar_t* hours, const wchar_t* minutes) {
-    TMAIN_KQ* m = w.MAIN_KQ;
-    m->Rb_yc->SetChecked(true);
-    m->edt_ychour->SetText(hours);
-    m->edt_ycminu->SetText(minutes);
-    m->btn_runClick();
-  }
-  bool Counting() const {
-    TMAIN_KQ* m = w.MAIN_KQ;
-    return !m->btn_run->Enabled() && m->btn_stop->Enabled() && !m->GroupBox1->Enabled() &&
-           !m->GroupBox2->Enabled();
-  }
-  bool Idle() const {
-    TMAIN_KQ* m = w.MAIN_KQ;
-    return m->btn_run->Enabled() && !m->btn_stop->Enabled() && m->GroupBox1->Enabled() &&
-           m->GroupBox2->Enabled();
-  }
-  int Events(const std::string& text) const {
-    int n = 0;
-    const std::string log = Log();
-    for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
-    return n;
-  }
-};
+// A link as earlier versions made it: to the program, without arguments.
+bool MakeLinkWithoutArguments(const std::wstring& path, const std::wstring& target) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  bool ok = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IShellLinkW, reinterpret_cast<void**>(&link))) &&
+            SUCCEEDED(link->SetPath(target.c_str())) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+            SUCCEEDED(file->Save(path.c_str(), TRUE));
+  if (file) file->Release();
+  if (link) link->Release();
+  CoUninitialize();
+  return ok;
+}
+
+using Schedule = KqTest;
 
 TEST_F(Schedule, StartSendsTheWindowToTheTrayAndStopReturnsToIdle) {
   Start();
@@ -139,6 +136,106 @@ TEST_F(Schedule, EveryDayMovesAGoneTimeToTomorrow) {
   EXPECT_EQ(m->TargetTime, At(2007, 7, 7, 8, 0));
 }
 
+TEST_F(Schedule, EveryDayRollsOverAfterTheTaskToTheTimeAsStarted) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  m->CKB_EVERYDAy->SetChecked(true);
+  m->edt_hour->SetText(L"18");
+  m->edt_minu->SetText(L"00");
+  m->btn_runClick();
+  ASSERT_EQ(m->TargetTime, At(2007, 7, 6, 18, 0));
+  // Postponed once from the warning; the next day keeps 18:00 all the same.
+  clock.Set(At(2007, 7, 6, 17, 59, 30));
+  m->Timer1Timer();
+  Press(w.WARN_KQ->btn_postpone);
+  clock.Set(At(2007, 7, 6, 18, 10, 0, 5));
+  m->Timer1Timer();
+  EXPECT_EQ(machine.calls, (std::vector<std::string>{"shutdown"}));
+  EXPECT_EQ(m->TargetTime, At(2007, 7, 7, 18, 0));
+  EXPECT_TRUE(m->Timer1->Enabled());
+  EXPECT_TRUE(Counting());
+  EXPECT_EQ(Events("=开始执行Zelvo定时自动关机器。"), 2);
+  const std::string log = Log();
+  EXPECT_LT(log.find("=到时执行之前约定的任务"), log.rfind("=开始执行Zelvo定时自动关机器。"));
+  ASSERT_TRUE(uitest::PumpUntil(
+      [&] { return m->edt_timeleave->Text() == L"剩余：0 天 23 时 49 分 59 秒 "; }));
+  // And again the day after, until a stop ends it.
+  clock.Set(At(2007, 7, 7, 18, 0));
+  m->Timer1Timer();
+  EXPECT_EQ(machine.calls.size(), 2u);
+  EXPECT_EQ(m->TargetTime, At(2007, 7, 8, 18, 0));
+  // Refused by Windows: the next day is counting down before the notice waits for the user.
+  machine.taken = false;
+  bool rolled_over_at_notice = false;
+  WatchBoxes([&](const SeenBox&) {
+    rolled_over_at_notice = m->Timer1->Enabled() && m->TargetTime == At(2007, 7, 9, 18, 0);
+  });
+  clock.Set(At(2007, 7, 8, 18, 0));
+  m->Timer1Timer();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"注意：未能执行约定的任务！");
+  EXPECT_TRUE(rolled_over_at_notice);
+  m->btn_stopClick();
+  clock.Set(At(2007, 7, 9, 18, 0));
+  uitest::PumpFor(100);
+  EXPECT_EQ(machine.calls.size(), 3u);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Schedule, AClockChangeOrAResumeBringsTheCountdownUpToDateAtOnce) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  StartDelay(L"0", L"10");
+  clock.Advance(0.3 * kq::kOneSecond);
+  m->Timer1Timer();
+  EXPECT_EQ(m->Timer1->Interval(), 701u);  // asleep until the seconds drop
+  clock.Advance(5 * kq::kOneMinute);
+  SendMessageW(m->Handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(m->edt_timeleave->Text(), L"剩余：0 天 00 时 04 分 59 秒 ");
+  clock.Advance(kq::kOneMinute + 0.5 * kq::kOneSecond);
+  SendMessageW(m->Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);  // going to sleep: nothing
+  EXPECT_EQ(m->edt_timeleave->Text(), L"剩余：0 天 00 时 04 分 59 秒 ");
+  SendMessageW(m->Handle(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+  EXPECT_EQ(m->edt_timeleave->Text(), L"剩余：0 天 00 时 03 分 59 秒 ");
+  EXPECT_EQ(m->Timer1->Interval(), 201u);
+  // Woken after the target: the task at once.
+  clock.Advance(kq::kOneHour);
+  SendMessageW(m->Handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_EQ(machine.calls, (std::vector<std::string>{"shutdown"}));
+}
+
+TEST_F(Schedule, StartedByTheShortcutASavedDailyScheduleCountsDownFromTheTray) {
+  const std::string daily =
+      "[system]\r\nsave=1\r\nevery=1\r\ntimetype=0\r\ntasktype=2\r\n"
+      "[ontime]\r\nhour=8\r\nminute=15\r\n[delay]\r\nhour=01\r\nminute=00\r\n";
+  WriteSettings(daily);
+  services.Autorun = true;
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  ASSERT_TRUE(uitest::PumpUntil([&] { return m->Timer1->Enabled(); }));
+  EXPECT_EQ(m->TargetTime, At(2007, 7, 7, 8, 15));  // the next 08:15
+  EXPECT_EQ(m->cb_task->ItemIndex(), 2);
+  EXPECT_TRUE(Counting());
+  EXPECT_TRUE(app->IsMinimized());
+  EXPECT_TRUE(m->TrayIconVisible());
+  EXPECT_FALSE(IsWindowVisible(m->Handle()));
+  EXPECT_EQ(Events("=开始执行Zelvo定时自动关机器。"), 1);
+  // Started by hand, or with a schedule that is not daily at a time: only put back.
+  for (auto [autorun, settings] : {std::pair{false, daily},
+                                   {true, std::string("[system]\r\nsave=1\r\nevery=0\r\n"
+                                                      "timetype=0\r\ntasktype=0\r\n")}}) {
+    delete app;
+    SetUp();
+    WriteSettings(settings);
+    services.Autorun = autorun;
+    Start();
+    uitest::PumpFor(100);
+    EXPECT_TRUE(Idle()) << autorun;
+    EXPECT_FALSE(app->IsMinimized());
+  }
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(Schedule, TheTaskRunsOnceOnTheDueTickAfterItsLogEvent) {
   Start();
   TMAIN_KQ* m = w.MAIN_KQ;
@@ -203,23 +300,91 @@ TEST_F(Schedule, TextTypedIntoTheTaskListKeepsThePreviousCommand) {
   EXPECT_EQ(machine.calls, (std::vector<std::string>{"restart"}));
 }
 
-TEST_F(Schedule, NoItemAndNoCommandDoesNothing) {
+TEST_F(Schedule, AStartWithNoTaskIsRefusedAndTypedItemTextSelectsTheItem) {
   Start();
   TMAIN_KQ* m = w.MAIN_KQ;
+  WatchBoxes();
+  const std::string log_before = Log();
   m->cb_task->SetItemIndex(-1);
-  StartDelay(L"0", L"0");
+  m->edt_hour->SetText(L"9");
+  m->edt_minu->SetText(L"5");
+  m->CKB_EVERYDAy->SetChecked(true);  // so 09:05 lies ahead
+  m->btn_runClick();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, L"注意");
+  EXPECT_EQ(boxes[0].text, L"注意：请选择要执行的任务！");
+  EXPECT_TRUE(Idle());
+  EXPECT_FALSE(m->Timer1->Enabled());
+  EXPECT_FALSE(m->TrayIconVisible());
+  EXPECT_FALSE(app->IsMinimized());
+  EXPECT_EQ(m->edt_hour->Text(), L"09");  // padded, as after any refusal
+  EXPECT_EQ(Log(), log_before);
+  // The exact text of an item, typed, is that item.
+  HWND edit = m->cb_task->EditHandle();
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  for (wchar_t ch : std::wstring(L"重启计算机")) SendMessageW(edit, WM_CHAR, ch, 0);
+  ASSERT_EQ(m->cb_task->ItemIndex(), -1);
+  m->btn_runClick();
   EXPECT_TRUE(Counting());
-  ASSERT_TRUE(uitest::PumpUntil([&] { return !m->Timer1->Enabled(); }));
-  EXPECT_TRUE(machine.calls.empty());
-  EXPECT_EQ(Events("=到时执行之前约定的任务"), 1);
+  EXPECT_EQ(m->cb_task->ItemIndex(), 2);
+  EXPECT_EQ(m->TaskCommand, L"command.com /C shutdown -r");
+}
+
+TEST_F(Schedule, ARefusedTaskIsLoggedAndShownWithTheWindowBack) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  WatchBoxes();
+  machine.taken = false;
+  StartDelay(L"0", L"1");
+  ASSERT_TRUE(app->IsMinimized());
+  clock.Advance(kq::kOneMinute);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !boxes.empty(); }));
+  EXPECT_EQ(boxes[0].text, L"注意：未能执行约定的任务！");
+  EXPECT_EQ(machine.calls, (std::vector<std::string>{"shutdown"}));
+  EXPECT_NE(Log().find("=到时执行之前约定的任务\r\n"), std::string::npos);
+  EXPECT_EQ(Events("=未能执行约定的任务"), 1);
+  EXPECT_FALSE(app->IsMinimized());
+  EXPECT_TRUE(IsWindowVisible(m->Handle()));
+  EXPECT_TRUE(Counting());  // until the user stops
+  m->btn_stopClick();
+  EXPECT_TRUE(Idle());
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Schedule, ASessionEndCancelledAfterOurRequestIsLoggedAndShown) {
+  Start();
+  TMAIN_KQ* m = w.MAIN_KQ;
+  WatchBoxes();
+  // Someone else's cancelled session end is none of the program's business.
+  SendMessageW(app->Handle(), WM_ENDSESSION, FALSE, 0);
+  uitest::PumpFor(50);
+  EXPECT_TRUE(boxes.empty());
+  StartDelay(L"0", L"0");
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !machine.calls.empty(); }));
+  uitest::PumpFor(50);
+  EXPECT_TRUE(boxes.empty());  // taken: nothing to say yet
+  EXPECT_TRUE(app->IsMinimized());
+  SendMessageW(app->Handle(), WM_ENDSESSION, FALSE, 0);  // another program refused
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !boxes.empty(); }));
+  EXPECT_EQ(boxes[0].text, L"注意：约定的任务被取消！");
+  EXPECT_EQ(Events("=约定的任务被取消"), 1);
+  EXPECT_FALSE(app->IsMinimized());
+  EXPECT_TRUE(IsWindowVisible(m->Handle()));
+  EXPECT_TRUE(m->TrayIconVisible());
+  EXPECT_TRUE(Counting());
+  SendMessageW(app->Handle(), WM_ENDSESSION, FALSE, 0);  // told once
+  uitest::PumpFor(50);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Schedule, StopFromTheTrayMenuWhileIdleStillLogs) {
   Start();
   TMAIN_KQ* m = w.MAIN_KQ;
   EXPECT_FALSE(app->IsMinimized());
-  m->N2->Click();  // shown: goes to the tray, then stops
+  m->N2->Click();  // shown: goes to the tray (its icon shown first), then stops
   EXPECT_TRUE(app->IsMinimized());
+  EXPECT_TRUE(m->TrayIconVisible());
   EXPECT_TRUE(Idle());
   EXPECT_EQ(Events("=停止执行Zelvo定时自动关机器。"), 1);
   m->N2->Click();  // in the tray: comes back, then stops again
@@ -295,6 +460,7 @@ TEST_F(Schedule, TheAutorunBoxMakesAndRemovesTheStartupShortcut) {
   ClickControl(m->ckb_autorun);
   ASSERT_TRUE(uitest::PumpUntil([&] { return dir.Exists(link); }));
   EXPECT_TRUE(m->ckb_autorun->Checked());
+  EXPECT_TRUE(StartupShortcut(services.StartupFolder, services.ProgramPath).HasAutorunArgument());
   // At the next start the box shows the shortcut.
   delete app;
   SetUp();
@@ -315,6 +481,18 @@ TEST_F(Schedule, TheAutorunBoxMakesAndRemovesTheStartupShortcut) {
   SetUp();
   Start();
   EXPECT_FALSE(w.MAIN_KQ->ckb_autorun->Checked());
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Schedule, AShortcutOfAnEarlierVersionIsMadeAgainWithTheAutorunArgument) {
+  std::filesystem::create_directory(kq::test::PathFromUtf8(dir.Path("Startup")));
+  const StartupShortcut shortcut(services.StartupFolder, services.ProgramPath);
+  ASSERT_TRUE(MakeLinkWithoutArguments(shortcut.Path(), services.ProgramPath));
+  ASSERT_TRUE(shortcut.Exists());
+  ASSERT_FALSE(shortcut.HasAutorunArgument());
+  Start();
+  EXPECT_TRUE(w.MAIN_KQ->ckb_autorun->Checked());
+  EXPECT_TRUE(shortcut.HasAutorunArgument());
   EXPECT_TRUE(errors.empty());
 }
 

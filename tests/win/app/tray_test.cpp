@@ -268,8 +268,12 @@ TEST_F(Tray, InTheTrayTheMenuClosesOnAClickElsewhereAndShowHideBringsTheWindowBa
 TEST_F(Tray, ShowHideFromTheMenuTogglesBetweenTrayAndWindow) {
   Start();
   TMAIN_KQ* m = w.MAIN_KQ;
-  m->ShowTrayIcon();
+  // Before any schedule there is no icon yet: going to the tray shows it first, so the
+  // hidden program can be reached.
+  ASSERT_FALSE(m->TrayIconVisible());
   m->N1->Click();
+  EXPECT_TRUE(m->TrayIconVisible());
+  EXPECT_TRUE(traytest::ShellHolds(m->TrayIcon1->IconData()));
   EXPECT_TRUE(IsIconic(app->Handle()));
   EXPECT_FALSE(IsWindowVisible(app->Handle()));
   EXPECT_FALSE(IsWindowVisible(m->Handle()));

@@ -4,9 +4,11 @@
 #include <fstream>
 
 #include "skin/controls/core/skin3rd.h"
+#include "skin/data/lzh.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/classinfo.h"
 #include "ui/imglist.h"
+#include "ui/stdctrls.h"
 #include "ui/timer.h"
 #include "win/skin_form/demo_forms.h"
 
@@ -103,6 +105,43 @@ TEST_F(SkinDataTest, OlderArchiveIsReportedAndLeavesNoSkin) {
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(notices[0], "This is Older Skin File\rPlease update to new version !");
   EXPECT_FALSE(data.LoadSkin());
+}
+
+// A form whose skin component fails to load while the form is being built: the error is
+// shown once, the form is built all the same, and it runs unskinned.
+class TFailingSkinForm : public TForm {
+  KQ_CLASS(TFailingSkinForm, TForm)
+
+ public:
+  explicit TFailingSkinForm(TComponent* owner, const std::vector<std::uint8_t>& stream) : TForm(owner) {
+    BeginLoading();
+    SkinData1 = new TSkinData(this);
+    SkinData1->Notice = [](const std::string&) { throw kq::ElzhException(kq::kLzhNoMemoryText); };
+    SkinData1->ReadSkinStream(stream);
+    SkinData1->SetActive(true);
+    Button1 = new TButton(this);
+    Button1->SetParent(this);
+    EndLoading();
+  }
+  TSkinData* SkinData1;
+  TButton* Button1;
+};
+
+TEST_F(SkinDataTest, AnExceptionOfTheLoadIsShownOnceAndTheFormRunsUnskinned) {
+  std::vector<std::string> shown;
+  app->OnException = [&](std::exception_ptr e) {
+    try {
+      std::rethrow_exception(e);
+    } catch (const kq::Error& error) {
+      shown.push_back(error.what());
+    }
+  };
+  auto* form = new TFailingSkinForm(app, SkinStream(SkinFile(kMainFrame, kq::MakeColor(1, 2, 3), 10000)));
+  EXPECT_EQ(shown, std::vector<std::string>{kq::kLzhNoMemoryText});
+  EXPECT_FALSE(form->SkinData1->SkinLoaded());
+  EXPECT_FALSE(form->SkinData1->GetActive());
+  EXPECT_NE(form->Button1, nullptr);
+  delete form;
 }
 
 TEST_F(SkinDataTest, SkinFileReplacesTheStoredSkinOnlyWhenItExists) {

@@ -27,9 +27,9 @@ using namespace menutest;
 namespace {
 
 struct NoMachine : kq::MachineActions {
-  void Shutdown() override {}
-  void Restart() override {}
-  void LogOff() override {}
+  bool Shutdown() override { return true; }
+  bool Restart() override { return true; }
+  bool LogOff() override { return true; }
 };
 
 // Colours of the default skin.

@@ -633,14 +633,17 @@ TEST_F(TrayTest, ReferencesHeldOutsideTheOwnerAreForgottenToo) {
   EXPECT_EQ(t->Icons(), b);
 }
 
-TEST_F(TrayTest, EndOfSessionRemovesTheIcon) {
+TEST_F(TrayTest, OnlyASessionThatReallyEndsRemovesTheIcon) {
   TTrayIcon* t = NewTray();
   t->SetVisible(true);
   ASSERT_TRUE(ShellHolds(t->IconData()));
   EXPECT_EQ(SendMessageW(t->Handle(), WM_QUERYENDSESSION, 0, 0), 1);
   EXPECT_TRUE(ShellHolds(t->IconData()));
-  // Also when the session goes on after all (wParam 0).
+  // A cancelled end (wParam 0: another program refused, or the user) keeps the icon.
   SendMessageW(t->Handle(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_EQ(shell.Count(NIM_DELETE), 0);
+  EXPECT_TRUE(ShellHolds(t->IconData()));
+  SendMessageW(t->Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(shell.Count(NIM_DELETE), 1);
   EXPECT_FALSE(ShellHolds(t->IconData()));
   EXPECT_TRUE(t->Visible());
@@ -648,8 +651,6 @@ TEST_F(TrayTest, EndOfSessionRemovesTheIcon) {
   t->SetVisible(true);
   EXPECT_EQ(shell.Count(NIM_ADD), 2);
   EXPECT_TRUE(ShellHolds(t->IconData()));
-  SendMessageW(t->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(ShellHolds(t->IconData()));
 }
 
 TEST_F(TrayTest, ARestartedNotificationAreaGetsTheVisibleIconBack) {
