@@ -11,6 +11,7 @@
 #include "skin/data/skin_load.h"
 #include "ui/application.h"
 #include "ui/classinfo.h"
+#include "ui/dpi.h"
 #include "ui/forms.h"
 #include "ui/imglist.h"
 #include "ui/text.h"
@@ -195,8 +196,11 @@ bool TSkinData::LoadSkin() {
   NotLoaded = true;
   // The reader, the unpacked archive and the parsed text live inside LoadSkinModel and are
   // released on every path out of it, an exception included.
+  // The stored skin and skin files are drawn for 96 dpi; on another display the model is
+  // scaled once, here, so painters never stretch.
   const bool ok = kq::LoadSkinModel(*this, stored_, GetSystemMetrics(SM_CXHSCROLL),
-                                    [this](const std::string& text) { ShowNotice(text); });
+                                    [this](const std::string& text) { ShowNotice(text); },
+                                    kq::ui::kDesignDpi, kq::ui::ScreenDpi());
   if (!ok) return false;
   face_brush_.reset(kq::ui::CreateSolidBrushCounted(ColorToRGB(ButtonFaceColour)));
   return true;
