@@ -214,11 +214,11 @@ bool TSkinData::LoadSkin() {
   NotLoaded = true;
   // The reader, the unpacked archive and the parsed text live inside LoadSkinModel and are
   // released on every path out of it, an exception included.
-  // The stored skin and skin files are drawn for 96 dpi; on another display the model is
-  // scaled once, here, so painters never stretch.
+  // A skin drawn for another dpi than the display's is scaled once, here, so painters
+  // never stretch; a variant drawn for the display's dpi is taken as it is.
   const bool ok = kq::LoadSkinModel(*this, stored_, GetSystemMetrics(SM_CXHSCROLL),
                                     [this](const std::string& text) { ShowNotice(text); },
-                                    kq::ui::kDesignDpi, kq::ui::ScreenDpi());
+                                    skin_dpi_, kq::ui::ScreenDpi());
   if (!ok) return false;
   face_brush_.reset(kq::ui::CreateSolidBrushCounted(ColorToRGB(ButtonFaceColour)));
   return true;
