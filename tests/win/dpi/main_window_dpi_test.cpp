@@ -10,7 +10,9 @@
 #include <fstream>
 #include <string>
 
+#include "app/kq_aboutsoft.h"
 #include "app/kq_main.h"
+#include "app/kq_msg.h"
 #include "app/pro_kqshutdown.h"
 #include "base/clock.h"
 #include "base/datetime.h"
@@ -88,12 +90,25 @@ Need NeedOf(TControl* c, const TSkinData& skin) {
   return n;
 }
 
+// A wrapped label's text as DrawText lays it out at the label's width.
+SIZE WrappedExtent(const std::wstring& text, const TFont& font, int width) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font.Handle());
+  RECT r{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return SIZE{r.right, r.bottom};
+}
+
 void ExpectNoTextClipped(TWinControl* parent, const TSkinData& skin) {
   for (TControl* c : parent->Controls()) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) ExpectNoTextClipped(w, skin);
     const Need n = NeedOf(c, skin);
     if (n.text.empty()) continue;
-    const SIZE t = TextExtent(n.text, c->Font());
+    auto* label = dynamic_cast<TLabel*>(c);
+    const SIZE t = label && label->WordWrap() ? WrappedExtent(n.text, c->Font(), n.room.cx)
+                                              : TextExtent(n.text, c->Font());
     EXPECT_LE(t.cx + n.extraWidth, n.room.cx) << c->Name << " at " << ScreenDpi() << " dpi";
     EXPECT_LE(t.cy, n.room.cy) << c->Name << " at " << ScreenDpi() << " dpi";
   }
@@ -150,6 +165,24 @@ TEST_F(MainWindowAtDpi, ScalesAsAWholeAndCutsNoText) {
   }
   ExpectNoTextClipped(main, *main->SkinData1);
   skintest::Shoot(main->Handle(), "main_window_" + std::to_string(dpi) + ".bmp");
+}
+
+TEST_F(MainWindowAtDpi, TheNoticeAndTheAboutBoxScaleToo) {
+  const int dpi = ScreenDpi();
+  w.MAIN_KQ->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Ready(w.MAIN_KQ->Handle()); }));
+  w.MSG_KQ->MsgTitle = L"注意";
+  w.MSG_KQ->MsgText = L"设定的时间已经过去，请重新设定执行时间！";
+  for (TForm* f : {static_cast<TForm*>(w.MSG_KQ), static_cast<TForm*>(w.aboutsoft_kq)}) {
+    SCOPED_TRACE(f->Name);
+    EXPECT_EQ(f->PixelsPerInch(), dpi);
+    f->Show();
+    ASSERT_TRUE(PumpUntil([&] { return Ready(f->Handle()); }));
+    PumpFor(200);
+    ExpectNoTextClipped(f, *w.MAIN_KQ->SkinData1);
+    skintest::Shoot(f->Handle(), f->Name + "_" + std::to_string(dpi) + ".bmp");
+    f->Hide();
+  }
 }
 
 }  // namespace
