@@ -200,11 +200,7 @@ bool TSkinData::ReadSkinStreamResource(const wchar_t* name, HINSTANCE module, in
 
 bool TSkinData::ReadStoredSkin(HINSTANCE module, int systemDpi) {
   if (!module) module = GetModuleHandleW(nullptr);
-  if (systemDpi <= 0) {
-    HDC screen = GetDC(nullptr);
-    systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-  }
+  if (systemDpi <= 0) systemDpi = kq::ui::ScreenDpi();
   std::vector<int> available;
   for (int dpi : kq::kStoredSkinDpis)
     if (FindResourceW(module, kq::ui::Widen(kq::StoredSkinResourceName(dpi)).c_str(), MAKEINTRESOURCEW(10)))
