@@ -403,12 +403,20 @@ TEST_F(SkinManagerTest, SwitchingSkinningOffWithAMenuOpenFreesItsPopupSkinner) {
       return f && f->Phase == kq::skin::SkinPhase::Ready;
     }, 2000));
   };
+  // What switching off and on without a menu leaves is the measure.
+  auto offAndOn = [&] {
+    skin->SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return SkinManager()->FormSkinners.empty(); }, 2000));
+    skin->SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(main->Handle()); }, 2000));
+  };
+  round(false);
+  offAndOn();
   round(false);
   PumpFor(100);
   const long gdi = kq::ui::LiveGdiHandles(), user = kq::ui::LiveUserHandles();
   round(true);
   EXPECT_TRUE(SkinManager()->PopupMenuSkinners.empty());
-  // The new form skinner has made what a menu needs (its menu font) once more.
   round(false);
   PumpFor(100);
   EXPECT_EQ(kq::ui::LiveGdiHandles(), gdi);
