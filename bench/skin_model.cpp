@@ -2,6 +2,7 @@
 // window frame from it (what it does on every frame repaint). Each result is also given
 // as a multiple of a baseline measured in the same run: counter "x_base".
 //   - the load against a memcpy of the packed skin file;
+//   - the load scaled to 120, 144 or 192 dpi against the unscaled load;
 //   - the frame against a memcpy fill of the same 326 x 252 window picture.
 #include <benchmark/benchmark.h>
 
@@ -13,6 +14,7 @@
 
 #include "skin/data/lzh.h"
 #include "skin/data/skin_load.h"
+#include "skin/data/skin_scale.h"
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 
@@ -49,6 +51,9 @@ void Measure(benchmark::State& state, double baseNanos, Body body) {
   const double each = std::chrono::duration<double, std::nano>(Clock::now() - t0).count() / state.iterations();
   state.counters["x_base"] = each / baseNanos;
 }
+
+// The scroll-bar arrow width at a dpi (17 at 96).
+int MulDivArrow(int dpi) { return (17 * dpi + 48) / 96; }
 
 double MemcpyPackedNanos() {
   const auto& packed = PackedSkin();
@@ -98,6 +103,29 @@ void BM_LoadDefaultSkin(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_LoadDefaultSkin)->Unit(benchmark::kMicrosecond);
+
+// The load on a display of another dpi: the same load plus one scale step of every length
+// and image. x_base is against the unscaled load measured here, in the same run.
+void BM_LoadDefaultSkinScaled(benchmark::State& state) {
+  const auto& packed = PackedSkin();
+  if (packed.empty()) {
+    state.SkipWithError("the packed default skin is missing; build the target default-skin");
+    return;
+  }
+  const int dpi = static_cast<int>(state.range(0));
+  const double unscaled = NanosPerRun([&] {
+    TSkinModel model;
+    benchmark::DoNotOptimize(LoadSkinModel(model, packed, 17));
+  });
+  std::size_t bytes = 0;
+  Measure(state, unscaled, [&] {
+    TSkinModel model;
+    benchmark::DoNotOptimize(LoadSkinModel(model, packed, MulDivArrow(dpi), {}, 96, dpi));
+    bytes = SkinModelImageBytes(model);
+  });
+  state.counters["image_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_LoadDefaultSkinScaled)->Arg(120)->Arg(144)->Arg(192)->Unit(benchmark::kMicrosecond);
 
 // The four border pieces of the 326 x 252 main window, each sliced into its own picture
 // and copied into the window picture, as the frame painter does on every repaint.

@@ -1,6 +1,7 @@
 #include "app/kq_aboutsoft.h"
 
 #include "app/ui_font.h"
+#include "ui/dpi.h"
 
 Taboutsoft_kq::Taboutsoft_kq(TComponent* owner) : TForm(owner) {
   BeginLoading();
@@ -43,7 +44,9 @@ Taboutsoft_kq::Taboutsoft_kq(TComponent* owner) : TForm(owner) {
 }
 
 void Taboutsoft_kq::FormShow() {
-  for (TLabel* l : {Label1, Label2, Label3, Label4, Label5}) l->SetWidth(240);
+  // 240 pixels as laid out, at the resolution the form was scaled to.
+  const int width = MulDiv(240, PixelsPerInch(), kq::ui::kDesignDpi);
+  for (TLabel* l : {Label1, Label2, Label3, Label4, Label5}) l->SetWidth(width);
 }
 
 void Taboutsoft_kq::FormClick() { Close(); }

@@ -37,7 +37,10 @@ void TDM_kq::ShowOneNotice(const std::wstring& title, const std::wstring& text) 
   msg_->SetBounds(at.x, at.y, msg_->Width(), msg_->Height());
   msg_->MsgTitle = title;
   msg_->MsgText = text;
+  // Centred with the size it has once skinned: the skin grows its frame after it is shown.
+  msg_->CentreOn = kq::Point{main_->Left() + main_->Width() / 2, main_->Top() + main_->Height() / 2};
   msg_->ShowModal();
+  msg_->CentreOn.reset();
 }
 
 std::wstring TDM_kq::PadTwoDigits(const std::wstring& text) {

@@ -280,7 +280,7 @@ void TMAIN_KQ::BuildComponents() {
   SkinData1->SkinControls = kq::skin::kDefaultSkinControls;
   SkinData1->MenuUpdate = true;
   SkinData1->MenuMerge = false;
-  SkinData1->ReadSkinStreamResource(kSkinStreamResource);
+  SkinData1->ReadStoredSkin();  // the variant drawn for the system dpi
   SkinData1->SetActive(true);
 }
 

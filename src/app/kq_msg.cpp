@@ -40,3 +40,18 @@ void TMSG_KQ::FormShow() {
 }
 
 void TMSG_KQ::btn_closeClick() { Close(); }
+
+void TMSG_KQ::WndProc(TMessage& m) {
+  TForm::WndProc(m);
+  if (m.Msg == WM_WINDOWPOSCHANGED && !(reinterpret_cast<const WINDOWPOS*>(m.LParam)->flags & SWP_NOSIZE))
+    KeepCentred();
+}
+
+void TMSG_KQ::KeepCentred() {
+  if (!CentreOn || !HandleAllocated()) return;
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  const int left = CentreOn->x - (r.right - r.left) / 2, top = CentreOn->y - (r.bottom - r.top) / 2;
+  if (left != r.left || top != r.top)
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

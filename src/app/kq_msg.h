@@ -2,7 +2,10 @@
 // TDM_kq::ShowNotice. One instance, MSG_KQ, created second at start and kept hidden.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "app/core/placement.h"
 
 #include "ui/forms.h"
 #include "ui/stdctrls.h"
@@ -20,6 +23,16 @@ class TMSG_KQ : public TForm {
   std::wstring MsgTitle;
   std::wstring MsgText;
 
+  // While a notice is shown: the point it is centred on (set by ShowNotice). The skin gives
+  // the window its frame only once it is shown, and the window grows then; it stays centred.
+  std::optional<kq::Point> CentreOn;
+
   void FormShow();
   void btn_closeClick();
+
+ protected:
+  void WndProc(TMessage& m) override;
+
+ private:
+  void KeepCentred();
 };

@@ -174,7 +174,7 @@ TTrayIcon::TTrayIcon(TComponent* owner)
   icon_data_.uFlags = IconFlags(false);
   icon_data_.uCallbackMessage = kCallbackMessage;
 
-  main_window_hook_ = [this](TMessage& m) {
+  MainWindowHook = [this](TMessage& m) {
     if (m.Msg == WM_SYSCOMMAND) {
       switch (m.WParam & 0xFFF0) {
         case SC_MINIMIZE: MinimizeToTray(); break;
@@ -402,7 +402,7 @@ void TTrayIcon::PopupAtCursor() {
 void TTrayIcon::InstallHook() {
   if (hook_id_ || !Application) return;
   hooked_app_ = Application;
-  hook_id_ = Application->HookMainWindow(main_window_hook_);
+  hook_id_ = Application->HookMainWindow(MainWindowHook);
 }
 
 void TTrayIcon::RemoveHook() {

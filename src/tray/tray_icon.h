@@ -159,7 +159,8 @@ class TTrayIcon : public TComponent {
   bool added_ = false;
   TTrayIconMessage restore_on_ = imDoubleClick;
   TTrayIconMessage popup_menu_on_ = imNone;
-  TApplication::THook main_window_hook_;
+  // Sees the application window's messages while the icon is visible.
+  TApplication::THook MainWindowHook;
   TApplication* hooked_app_ = nullptr;
   int hook_id_ = 0;
   HWND wnd_ = nullptr;

@@ -93,6 +93,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 RECT TControl::ClientRect() { return RECT{0, 0, width_, height_}; }
 
+void TControl::ChangeScale(int m, int d) {
+  SetBounds(MulDiv(left_, m, d), MulDiv(top_, m, d), MulDiv(width_, m, d), MulDiv(height_, m, d));
+  // After the bounds: a label that sizes itself to its text does so in the new font.
+  if (!parent_font_) font_.SetHeight(MulDiv(font_.GetHeight(), m, d));
+}
+
 bool TControl::Showing() const {
   for (const TControl* c = this; c; c = c->parent_)
     if (!c->visible_) return false;
@@ -548,6 +554,13 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   if (handle_)
     SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::ChangeScale(int m, int d) {
+  // A snapshot: scaling may not add children, but keep the walk independent of it.
+  const std::vector<TControl*> children = controls_;
+  for (TControl* c : children) c->ChangeScale(m, d);
+  TControl::ChangeScale(m, d);
 }
 
 void TWinControl::UpdateBoundsFromWindow() {

@@ -120,6 +120,11 @@ class TControl : public TComponent {
 
   virtual void Click();
 
+  // Scales the control laid out for one resolution to another: bounds by m / d (MulDiv
+  // rounding) and, unless it follows its parent's font, the font height. Windowed
+  // controls scale their children too.
+  virtual void ChangeScale(int m, int d);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
@@ -228,6 +233,7 @@ class TWinControl : public TControl {
   virtual void SetFocus();
 
   void SetBounds(int left, int top, int width, int height) override;
+  void ChangeScale(int m, int d) override;
   RECT ClientRect() override;
   POINT ClientToScreen(POINT p) override;
   std::wstring Caption() const override;

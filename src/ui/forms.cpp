@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/menus.h"
 #include "ui/screen.h"
 #include "ui/stdctrls.h"
@@ -348,6 +349,18 @@ SIZE FrameExtra(TForm& f, bool hasMenu, DWORD style, DWORD exStyle) {
   AdjustWindowRectEx(&r, style, hasMenu, exStyle);
   return SIZE{r.right - r.left - 100, r.bottom - r.top - 100};
 }
+
+// The frame a window of this style has at `dpi`; `known` is its frame at `knownDpi`. The
+// system says so itself from Windows 10 on; before that the known frame is scaled.
+SIZE FrameExtraAtDpi(bool hasMenu, DWORD style, DWORD exStyle, int dpi, SIZE known, int knownDpi) {
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT r{0, 0, 100, 100};
+  if (adjust && adjust(&r, style, hasMenu, exStyle, static_cast<UINT>(dpi)))
+    return SIZE{r.right - r.left - 100, r.bottom - r.top - 100};
+  return SIZE{MulDiv(known.cx, dpi, knownDpi), MulDiv(known.cy, dpi, knownDpi)};
+}
 }  // namespace
 
 int TForm::GetClientWidth() const {
@@ -374,6 +387,26 @@ void TForm::SetClientHeight(int v) {
   TCreateParams p;
   CreateParams(p);
   SetHeight(v + FrameExtra(*this, menu_ != nullptr, p.Style, p.ExStyle).cy);
+}
+
+void TForm::Loaded() {
+  TWinControl::Loaded();
+  if (scaled_ && kq::ui::ScreenDpi() != pixels_per_inch_)
+    ChangeScale(kq::ui::ScreenDpi(), pixels_per_inch_);
+}
+
+void TForm::ChangeScale(int m, int d) {
+  // The client area scales; the frame around it is the system's at the screen's dpi (or
+  // the skin's, which scales with the skin), so the outer size follows from the client's.
+  TCreateParams p;
+  CreateParams(p);
+  const bool hasMenu = menu_ != nullptr;
+  const SIZE now = FrameExtra(*this, hasMenu, p.Style, p.ExStyle);
+  const SIZE before = FrameExtraAtDpi(hasMenu, p.Style, p.ExStyle, d, now, m);
+  const int clientW = width_ - before.cx, clientH = height_ - before.cy;
+  TWinControl::ChangeScale(m, d);
+  SetBounds(left_, top_, MulDiv(clientW, m, d) + now.cx, MulDiv(clientH, m, d) + now.cy);
+  pixels_per_inch_ = MulDiv(pixels_per_inch_, m, d);
 }
 
 void TForm::SetMenu(TMainMenu* m) {

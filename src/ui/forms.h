@@ -85,6 +85,14 @@ class TForm : public TWinControl {
   void SetBorderStyle(TFormBorderStyle v);
   TBorderIcons BorderIcons() const { return border_icons_; }
   void SetBorderIcons(TBorderIcons v);
+  // The resolution the form's lengths are for: 96 as laid out, the screen's once scaled.
+  int PixelsPerInch() const { return pixels_per_inch_; }
+  // Whether Loaded scales the form to the screen's resolution (on unless a form opts out).
+  bool Scaled() const { return scaled_; }
+  void SetScaled(bool v) { scaled_ = v; }
+  // The client size, positions of the controls and font heights by m / d; the frame keeps
+  // the system's size at the screen's resolution.
+  void ChangeScale(int m, int d) override;
   bool AutoScroll() const { return auto_scroll_; }
   void SetAutoScroll(bool v) { auto_scroll_ = v; }
   // Client size; setting it changes the outer size by the frame's size.
@@ -119,6 +127,8 @@ class TForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& p) override;
+  // Scales a form laid out at 96 dpi to the screen's dpi.
+  void Loaded() override;
   void HandleCreated() override;
   void HandleDestroying() override;
   void WndProc(TMessage& m) override;
@@ -146,6 +156,8 @@ class TForm : public TWinControl {
   TFormBorderStyle border_style_ = bsSizeable;
   TBorderIcons border_icons_ = biSystemMenu | biMinimize | biMaximize;
   bool auto_scroll_ = true;
+  bool scaled_ = true;
+  int pixels_per_inch_ = 96;
   bool modal_ = false;
   TModalResult modal_result_ = mrNone;
   TMainMenu* menu_ = nullptr;

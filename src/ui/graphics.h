@@ -1,6 +1,6 @@
 // Colours, fonts, brushes, pens, the canvas, bitmaps and icons of the form layer.
 //
-// TColor is the design's colour: red + 256*green + 65536*blue, or a system colour written
+// TColor is the colour of forms and skins: red + 256*green + 65536*blue, or a system colour written
 // 0x80000000 + the system colour index (clBtnFace). ColorToRGB resolves it.
 //
 // TFont, TBrush and TPen describe a GDI object and create it on demand (counted, see

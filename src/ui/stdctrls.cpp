@@ -623,6 +623,11 @@ void TComboBox::SetItemHeight(int v) {
   if (HandleOrNull() && v > 0) SendMessageW(HandleOrNull(), CB_SETITEMHEIGHT, 0, v);
 }
 
+void TComboBox::ChangeScale(int m, int d) {
+  TWinControl::ChangeScale(m, d);
+  if (item_height_ > 0) SetItemHeight(MulDiv(item_height_, m, d));
+}
+
 void TComboBox::SetStyle(TComboBoxStyle v) {
   if (HandleOrNull() && v != style_) throw EInvalidOperation("Combo box style cannot change once the window exists");
   style_ = v;

@@ -210,6 +210,7 @@ class TComboBox : public TWinControl {
   // The combo box's inner edit window (csDropDown), or nullptr.
   HWND EditHandle() const { return edit_; }
   void SetBounds(int left, int top, int width, int height) override;
+  void ChangeScale(int m, int d) override;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;

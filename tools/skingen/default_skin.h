@@ -13,8 +13,13 @@ struct SkinFile {
   std::vector<std::uint8_t> bytes;
 };
 
-// The definition text first, then the pictures in the order the text names them.
-std::vector<SkinFile> MakeDefaultSkin();
+// The definition text first, then the pictures in the order the text names them, all drawn
+// for a display of `dpi` (96 is 100 %; the stored variants are kStoredSkinDpis).
+std::vector<SkinFile> MakeDefaultSkin(int dpi = 96);
+
+// The folder of resources/ that holds the sources of the variant for `dpi`: "skin" for
+// 96 dpi, "skin-120" and so on for the others.
+std::string SourceFolderName(int dpi);
 
 // The name of the definition text among them.
 inline constexpr const char* kDefinitionName = "default.ini";

@@ -49,7 +49,7 @@ class TSkinControl : public TComponent, private SubclassTarget {
   // form skinner's list.
   ~TSkinControl() override;
 
-  // ---- virtual operations, in the order of the design ----
+  // ---- virtual operations ----
   // Attaches to the owner control (the window is made if needed). Runs once.
   virtual void AttachToControl(ControlSkinnerHost* formSkinner, TSkinLook* skinData, bool useSkinColor,
                                TCanvas* canvas);
@@ -144,7 +144,7 @@ class TSkinControl : public TComponent, private SubclassTarget {
 
  private:
   LRESULT SubclassedProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) override;
-  // The subclassing of a bare window (the design's ObjectInstance).
+  // The subclassing of a bare window (its ObjectInstance).
   std::unique_ptr<WindowSubclass> object_instance_;
   TControl* hooked_ = nullptr;
 };

@@ -367,7 +367,8 @@ void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {
       // control painted stays. The mirrored copy puts the button at the left.
       const kq::TDataSkinObject* image = button;
       if (left && SkinData->SunkEdge && HasImage(SkinData->SunkEdge.get())) image = SkinData->SunkEdge.get();
-      const int count = std::max(1, image->Bitmap.Width() / kq::kComboCompositeWidth);
+      // The strip's own frame count: its frames are 50 pixels wide only at 96 dpi.
+      const int count = std::max(1, image->FrameCount);
       kq::DrawSkinPiece(px, all, image->Bitmap, kq::Layout::SideBySide, kq::Centre::Stretch, kq::Blend::Keyed,
                         count, std::min(frame, count), image->Margins);
       break;

@@ -483,7 +483,9 @@ void TSkinScrollbar::DrawOverlaysAndCorner(HDC dc) {
     if (horz_->ReadGeometry(gh) && vert_->ReadGeometry(gv)) {
       const RECT h = ToWindowCoords(Handle, gh.bar);
       const RECT v = ToWindowCoords(Handle, gv.bar);
-      const RECT corner{v.left, h.top, v.right, h.bottom};
+      const kq::Rect c = kq::skin::ScrollCornerSquare(kq::Rect{v.left, v.top, v.right, v.bottom},
+                                                      kq::Rect{h.left, h.top, h.right, h.bottom});
+      const RECT corner{c.left, c.top, c.right, c.bottom};
       if (HasArea(corner)) {
         FillSkinFace(dc, corner);
         LastCorner = corner;
@@ -743,7 +745,9 @@ void TSkinScrollbarH::DrawSkin(HDC dc, const RECT&) {
     if (horz_->ReadGeometry(gh) && vert_->ReadGeometry(gv)) {
       const RECT h = ToWindowCoords(Handle, gh.bar);
       const RECT v = ToWindowCoords(Handle, gv.bar);
-      const RECT corner{v.left, h.top, v.right, h.bottom};
+      const kq::Rect c = kq::skin::ScrollCornerSquare(kq::Rect{v.left, v.top, v.right, v.bottom},
+                                                      kq::Rect{h.left, h.top, h.right, h.bottom});
+      const RECT corner{c.left, c.top, c.right, c.bottom};
       if (HasArea(corner)) FillSkinFace(dc, corner);
     }
   }

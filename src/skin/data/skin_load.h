@@ -18,10 +18,17 @@ namespace kq {
 // objects left as they were and NotLoaded set. A skin without definition text builds from
 // an empty text (every default, no image object). Throws ElzhException when the decoder
 // cannot get its tables.
+//
+// `sourceDpi` is the dpi the skin's images were drawn for, `targetDpi` the display's; when
+// they differ the built model is scaled once (ScaleSkinModel), its scaled copies charged to
+// `budget`. `hscrollArrowWidth` is the display's metric: the combo composite is built at the
+// source dpi from it and scaled with the rest.
 bool LoadSkinModel(TSkinModel& model, std::span<const std::uint8_t> skinFile, int hscrollArrowWidth,
-                   TLoadBudget& budget, TSkinReader::Notice notice = {});
+                   TLoadBudget& budget, TSkinReader::Notice notice = {}, int sourceDpi = 96,
+                   int targetDpi = 96);
 // The same with the default budget.
 bool LoadSkinModel(TSkinModel& model, std::span<const std::uint8_t> skinFile,
-                   int hscrollArrowWidth, TSkinReader::Notice notice = {});
+                   int hscrollArrowWidth, TSkinReader::Notice notice = {}, int sourceDpi = 96,
+                   int targetDpi = 96);
 
 }  // namespace kq

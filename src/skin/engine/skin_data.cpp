@@ -11,6 +11,7 @@
 #include "skin/engine/skin_manager.h"
 #include "ui/application.h"
 #include "ui/classinfo.h"
+#include "ui/dpi.h"
 #include "ui/forms.h"
 #include "ui/imglist.h"
 #include "ui/text.h"
@@ -156,19 +157,21 @@ void TSkinData::SetSkinFile(const std::wstring& path) {
   std::string bytes;
   if (kq::ReadWholeFile(kq::ui::Narrow(path), bytes) != kq::FileReadResult::kOk) return;
   stored_.assign(bytes.begin(), bytes.end());
+  skin_dpi_ = kq::kSkinDesignDpi;
   LoadSkin();
   if (SkinFormtype == sfMainform) ApplyChangedSkin();
 }
 
 // ---- the stored skin -----------------------------------------------------------------------
 
-bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stream) {
+bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stream, int dpi) {
   if (stream.size() < 4) return false;
   std::int32_t n = 0;
   for (int i = 3; i >= 0; --i) n = static_cast<std::int32_t>((static_cast<std::uint32_t>(n) << 8) | stream[static_cast<size_t>(i)]);
   if (n <= 0) return true;
   if (stream.size() - 4 < static_cast<std::size_t>(n)) return false;
   stored_.assign(stream.begin() + 4, stream.begin() + 4 + n);
+  skin_dpi_ = dpi;
   // Read while its form is being built: nothing above would catch an error of the load,
   // so it is shown here, once, and the form goes on without a skin (Loaded then switches
   // skinning off).
@@ -185,14 +188,26 @@ bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stream) {
   return true;
 }
 
-bool TSkinData::ReadSkinStreamResource(const wchar_t* name, HINSTANCE module) {
+bool TSkinData::ReadSkinStreamResource(const wchar_t* name, HINSTANCE module, int dpi) {
   if (!module) module = GetModuleHandleW(nullptr);
   HRSRC res = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
   if (!res) return false;
   HGLOBAL mem = LoadResource(module, res);
   const auto* data = static_cast<const std::uint8_t*>(LockResource(mem));
   if (!data) return false;
-  return ReadSkinStream(std::span<const std::uint8_t>(data, SizeofResource(module, res)));
+  return ReadSkinStream(std::span<const std::uint8_t>(data, SizeofResource(module, res)), dpi);
+}
+
+bool TSkinData::ReadStoredSkin(HINSTANCE module, int systemDpi) {
+  if (!module) module = GetModuleHandleW(nullptr);
+  if (systemDpi <= 0) systemDpi = kq::ui::ScreenDpi();
+  std::vector<int> available;
+  for (int dpi : kq::kStoredSkinDpis)
+    if (FindResourceW(module, kq::ui::Widen(kq::StoredSkinResourceName(dpi)).c_str(), MAKEINTRESOURCEW(10)))
+      available.push_back(dpi);
+  const int dpi = kq::ChooseStoredSkinDpi(systemDpi, available);
+  if (dpi == 0) return false;
+  return ReadSkinStreamResource(kq::ui::Widen(kq::StoredSkinResourceName(dpi)).c_str(), module, dpi);
 }
 
 std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
@@ -207,8 +222,11 @@ bool TSkinData::LoadSkin() {
   NotLoaded = true;
   // The reader, the unpacked archive and the parsed text live inside LoadSkinModel and are
   // released on every path out of it, an exception included.
+  // A skin drawn for another dpi than the display's is scaled once, here, so painters
+  // never stretch; a variant drawn for the display's dpi is taken as it is.
   const bool ok = kq::LoadSkinModel(*this, stored_, GetSystemMetrics(SM_CXHSCROLL),
-                                    [this](const std::string& text) { ShowNotice(text); });
+                                    [this](const std::string& text) { ShowNotice(text); },
+                                    skin_dpi_, kq::ui::ScreenDpi());
   if (!ok) return false;
   face_brush_.reset(kq::ui::CreateSolidBrushCounted(ColorToRGB(ButtonFaceColour)));
   return true;

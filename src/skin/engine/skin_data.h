@@ -14,7 +14,7 @@
 // every form that uses this component.
 //
 //   auto* SkinData1 = new TSkinData(this);      // while the form is loading
-//   SkinData1->ReadSkinStreamResource(L"SKINSTREAM");
+//   SkinData1->ReadStoredSkin();                // the variant for the system dpi
 //   SkinData1->SetActive(true);                 // applied by Loaded()
 #pragma once
 
@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "skin/controls/skin_look.h"
+#include "skin/data/skin_variants.h"
 #include "ui/component.h"
 #include "ui/graphics.h"
 
@@ -77,9 +78,18 @@ class TSkinData : public TComponent, public TSkinLook {
   // An exception of the load (the decoder's ElzhException, memory) is shown once through the
   // application's error box and leaves the skin not loaded: it never leaves the form that is
   // being built.
-  bool ReadSkinStream(std::span<const std::uint8_t> stream);
+  // `dpi` is the dpi the skin was drawn for (SkinDpi).
+  bool ReadSkinStream(std::span<const std::uint8_t> stream, int dpi = kq::kSkinDesignDpi);
   // The same from an RCDATA resource of the program; false when there is none.
-  bool ReadSkinStreamResource(const wchar_t* name, HINSTANCE module = nullptr);
+  bool ReadSkinStreamResource(const wchar_t* name, HINSTANCE module = nullptr, int dpi = kq::kSkinDesignDpi);
+  // Reads the stored skin variant for a display of `systemDpi` (0: the system's dpi) from
+  // the program's resources (SKINSTREAM, SKINSTREAM120, ..., see skin_variants.h); false
+  // when the program stores none.
+  bool ReadStoredSkin(HINSTANCE module = nullptr, int systemDpi = 0);
+  // The dpi the stored skin was drawn for: 96 for "SkinStream" and SkinFile skins, a stored
+  // variant's own dpi. LoadSkin builds the model at these lengths; a skin drawn for another
+  // dpi than the system's is scaled to it at load, one drawn for it is taken as it is.
+  int SkinDpi() const { return skin_dpi_; }
   // Writes the property: the length and the bytes (length 0 alone when nothing is stored).
   std::vector<std::uint8_t> WriteSkinStream() const;
   const std::vector<std::uint8_t>& StoredSkin() const { return stored_; }
@@ -135,6 +145,7 @@ class TSkinData : public TComponent, public TSkinLook {
   bool active_ = false;
   std::wstring skin_file_;
   std::vector<std::uint8_t> stored_;
+  int skin_dpi_ = kq::kSkinDesignDpi;
 };
 
 // Resource names of the program (resources/kqshutdown.rc).

@@ -29,6 +29,19 @@ std::string ClassNameOf(HWND wnd) {
   return kq::WideToUtf8(cls);
 }
 
+void ReportToDebugger(std::exception_ptr e) {
+  std::wstring text = L"Skin manager hook: ";
+  try {
+    std::rethrow_exception(e);
+  } catch (const std::exception& x) {
+    text += kq::Utf8ToWide(x.what());
+  } catch (...) {
+    text += L"unknown exception";
+  }
+  text += L"\n";
+  OutputDebugStringW(text.c_str());
+}
+
 template <class T>
 void EraseFrom(std::vector<T*>& list, T* item) {
   list.erase(std::remove(list.begin(), list.end(), item), list.end());
@@ -111,13 +124,14 @@ LRESULT CALLBACK SkinManagerHookProc(int code, WPARAM w, LPARAM l) {
   HHOOK hook = m ? m->HookHandle : nullptr;
   if (m && code >= 0) {
     try {
-      if (m->SkinningEnabled) {
+      if (code == HCBT_DESTROYWND) {
+        // Also while skinning is off: a menu left open when it was switched off still has
+        // its skinner.
+        m->DetachPopupMenuSkinner(reinterpret_cast<HWND>(w));
+      } else if (m->SkinningEnabled) {
         switch (code) {
           case HCBT_CREATEWND:
             m->HookCreateWindow(reinterpret_cast<HWND>(w), *reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs);
-            break;
-          case HCBT_DESTROYWND:
-            m->DetachPopupMenuSkinner(reinterpret_cast<HWND>(w));
             break;
           case HCBT_ACTIVATE:
             if (m->StartState == kStartNone) m->StartState = kStartStarted;
@@ -128,8 +142,10 @@ LRESULT CALLBACK SkinManagerHookProc(int code, WPARAM w, LPARAM l) {
         m->StartState = kStartStarted;
       }
     } catch (...) {
-      // The hook chain must go on whatever happened; the program's error box reports it.
-      if (Application) Application->HandleException(std::current_exception());
+      // The hook chain must go on whatever happened, and a box shown from here would pass
+      // through this hook again while the window it was called for is half made: the text
+      // goes to the debugger only.
+      ReportToDebugger(std::current_exception());
     }
   }
   return CallNextHookEx(hook, code, w, l);

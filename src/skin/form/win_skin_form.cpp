@@ -70,7 +70,7 @@ TWinSkinForm::~TWinSkinForm() {
   FreeCaptionButtons();
   FreeMenuBar();
   // The menus' item handlers point at this skinner.
-  UnhookMenus();
+  UnhookMenuItems();
   // Freed while still attached (its owner went first): give the window its procedures back.
   if (form_proc_hooked_ && form_ && !form_->IsDestroying()) form_->WindowProc = saved_form_proc_;
   form_proc_hooked_ = false;
@@ -98,7 +98,7 @@ void TWinSkinForm::AttachToForm(TSkinLook* skin, TForm* form) {
   AttachToWindow(skin);
   saved_colour_ = form->Color();
   form->SetColor(skin->ButtonFaceColour);
-  HookMenus();
+  HookMenuItems();
 }
 
 void TWinSkinForm::AttachToWindow(TSkinLook* skin) {
@@ -368,8 +368,8 @@ void TWinSkinForm::ReapplySkin() {
   for (TSkinControl* s : std::vector<TSkinControl*>(ControlSkinners)) s->SkinChanged();
   Phase = SkinPhase::Reapplying;
   if (FrameSkinning) {
-    UnhookMenus();
-    HookMenus();
+    UnhookMenuItems();
+    HookMenuItems();
     FitWindowToSkin(true);
     if (form_) {
       // Forces the form to lay its controls out again in the new client area.
@@ -409,7 +409,7 @@ void TWinSkinForm::Detach() {
     subclass_.Detach();
   }
   FreeControlSkinners();
-  UnhookMenus();
+  UnhookMenuItems();
   if (Phase != SkinPhase::Destroying && form_) form_->SetColor(saved_colour_);
   SetCaptionStyles(true);
   if (HasMenuBar()) {
@@ -454,7 +454,7 @@ void TWinSkinForm::DetachOnDestroy() {
 void TWinSkinForm::DetachControlsOnly() {
   if (hover_timer_) hover_timer_->SetEnabled(false);
   FreeControlSkinners();
-  UnhookMenus();
+  UnhookMenuItems();
   if (Phase != SkinPhase::Destroying && form_) form_->SetColor(saved_colour_);
   subclass_.Detach();
   mdi_client_hook_.reset();

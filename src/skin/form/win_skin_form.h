@@ -223,6 +223,8 @@ class TWinSkinForm : public TComponent, public ControlSkinnerHost, private Subcl
   // Frame painter's part (win_skin_form_frame.cpp).
   // Composes the whole frame into CaptionBitmap; `stateButton` in its state's look.
   bool ComposeFrame(const TNCObject* stateButton);
+  // The caption strip (the top `caption` rows of the composed frame): text, then buttons.
+  void PaintCaption(kq::Bitmap& picture, HDC dc, const kq::Rect& caption, const TNCObject* stateButton);
   void BuildCaptionButtons();
   void FreeCaptionButtons();
   void FillIconBitmap();
@@ -236,10 +238,11 @@ class TWinSkinForm : public TComponent, public ControlSkinnerHost, private Subcl
   bool MenuBarAccelerator(WCHAR ch) const;
   // Posts a click on the enabled, visible menu-bar button with this accelerator; false if none.
   bool ClickMenuBarAccelerator(WCHAR ch);
-  void PaintMenuBar(HDC dc);
-  void OpenMenuBarButton(TNCObject* button);
-  void HookMenus();
-  void UnhookMenus();
+  void PaintMenuBar(HDC dc, const TNCObject* stateButton);
+  // `secondClick`: the press came as the second of a double click.
+  void OpenMenuBarButton(TNCObject* button, bool secondClick = false);
+  void HookMenuItems();
+  void UnhookMenuItems();
   bool MeasureMenuItem(MEASUREITEMSTRUCT& mis);
   // The item of the form's main menu under a command that the skin draws when its popup opens
   // from the menu bar: one below the bar's own entries without a draw or measure handler.

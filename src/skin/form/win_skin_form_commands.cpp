@@ -1,10 +1,13 @@
 // The form skinner's window commands, the system popup, frame coordinates and caption
 // button actions.
 #include <algorithm>
+#include <vector>
 
 #include "skin/controls/skin_look.h"
+#include "skin/form/core/caption_buttons.h"
 #include "skin/form/form_skinner_host.h"
 #include "skin/form/nc_object.h"
+#include "skin/form/sys_button.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 #include "ui/forms.h"
@@ -59,10 +62,14 @@ POINT TWinSkinForm::ScreenToFrame(int x, int y) const {
 }
 
 TNCObject* TWinSkinForm::ObjectAt(POINT p) const {
-  for (TNCObject* b : CaptionButtons) {
-    // Buttons with a negative Action only decorate the caption.
-    if (b->Visible && b->Action() >= 0 && PtInRect(&b->BoundsRect, p)) return b;
+  std::vector<CaptionButtonSlot> slots;
+  slots.reserve(CaptionButtons.size());
+  for (TNCObject* o : CaptionButtons) {
+    const auto* b = static_cast<const TWinSysButton*>(o);
+    const RECT& r = b->BoundsRect;
+    slots.push_back(CaptionButtonSlot{b->Spec(), b->Size(), b->Visible, kq::Rect{r.left, r.top, r.right, r.bottom}});
   }
+  if (const int i = CaptionButtonAt(slots, p.x, p.y); i >= 0) return CaptionButtons[static_cast<std::size_t>(i)];
   // Menu-bar buttons come after the caption buttons.
   return MenuBar ? MenuBar->MenuBtnAt(p) : nullptr;
 }
@@ -159,37 +166,30 @@ void TWinSkinForm::PerformButtonAction(TNCObject* button, POINT messagePoint) {
     SendMessageW(MdiClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
     if (FormSkinnerHost* m = CurrentFormSkinnerHost(); m && !maximised) m->SetMaximisedChildShown(false);
   };
-  switch (action) {
-    case 0:
+  switch (CommandOfAction(action)) {
+    case ButtonCommand::Close:
       if (hover_timer_) hover_timer_->SetEnabled(false);
       PostMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
-    case 1:
-    case 22:
+    case ButtonCommand::ToggleMaximise:
       ToggleMaximize();
       break;
-    case 2:
-    case 23:
+    case ButtonCommand::ToggleMinimise:
       ToggleMinimize();
       break;
-    case 3:
-    case 11:
-    case 12:
+    case ButtonCommand::SystemMenu:
       ShowSystemPopup(messagePoint.x + 1, messagePoint.y + 1);
       break;
-    case 7:
-    case 60:
+    case ButtonCommand::MdiMinimise:
       toActiveChild(SC_MINIMIZE);
       break;
-    case 8:
-    case 61:
+    case ButtonCommand::MdiRestore:
       toActiveChild(SC_RESTORE);
       break;
-    case 9:
-    case 62:
+    case ButtonCommand::MdiClose:
       toActiveChild(SC_CLOSE);
       break;
-    default:
+    case ButtonCommand::Custom:
       PostMessageW(hwnd_, SKM_CUSTOMBUTTON, static_cast<WPARAM>(action), 0);
       break;
   }

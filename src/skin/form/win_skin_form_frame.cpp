@@ -187,14 +187,13 @@ int LayoutCaptionButtons(TWinSkinForm& f, int windowWidth) {
 
 // Every shown button in the look of the window's state (frame 1, or 4 when inactive);
 // `stateButton` in the frame of its hover or press state. Buttons of the menu row are the
-// menu bar's, except the one whose state changes.
+// menu bar's.
 void DrawCaptionButtons(TWinSkinForm& f, kq::Bitmap& picture, HDC dc, const TNCObject* stateButton) {
   for (TNCObject* o : f.CaptionButtons) {
     TWinSysButton* b = SysButton(o);
     const kq::Bitmap& image = b->Image();
     if (!b->Visible || image.Empty()) continue;
-    const bool inMenuRow = b->SkinButton->Visibility == kq::skin::kVisibleInMenuBar;
-    if (inMenuRow && b != stateButton) continue;
+    if (b->SkinButton->Visibility == kq::skin::kVisibleInMenuBar) continue;
     const kq::Rect r = FromRECT(b->BoundsRect);
     if (b->IsIcon()) {
       DrawWindowIcon(dc, picture, f.IconHandle, f.SmallIconSize, f.IconBitmap, r.left, r.top);
@@ -296,14 +295,20 @@ bool TWinSkinForm::ComposeFrame(const TNCObject* stateButton) {
 
   HDC dc = CaptionBitmap.MemoryDC();
   const kq::skin::FrameRects rects = kq::skin::LayoutFrame(w, h, widths, MenuBarHeight);
-  // Right-aligned buttons do not depend on the text: a popup's text ends before them.
-  RightmostButtonLeft = LayoutCaptionButtons(*this, w);
-  DrawCaptionText(*this, picture, dc, rects.top);
-  LayoutCaptionButtons(*this, w);
-  DrawCaptionButtons(*this, picture, dc, stateButton);
-  if (HasMenuBar()) PaintMenuBar(dc);
+  PaintCaption(picture, dc, rects.top, stateButton);
+  if (HasMenuBar()) PaintMenuBar(dc, stateButton);
   GdiFlush();
   return true;
+}
+
+void TWinSkinForm::PaintCaption(kq::Bitmap& picture, HDC dc, const kq::Rect& caption,
+                                const TNCObject* stateButton) {
+  const int w = picture.Width();
+  // Right-aligned buttons do not depend on the text: a popup's text ends before them.
+  RightmostButtonLeft = LayoutCaptionButtons(*this, w);
+  DrawCaptionText(*this, picture, dc, caption);
+  LayoutCaptionButtons(*this, w);
+  DrawCaptionButtons(*this, picture, dc, stateButton);
 }
 
 void TWinSkinForm::PaintFrame(HDC given) {

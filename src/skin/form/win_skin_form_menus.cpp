@@ -127,6 +127,10 @@ struct MenuLoopState {
   POINT last{};
   HHOOK hook = nullptr;
   int pending = -1;              // the button to open once the current popup has closed
+  // The last popup of the bar: its button and when it closed. A press made while it was
+  // open closed it, and is reported to the window afterwards as well.
+  int closedIndex = -1;
+  DWORD closedAt = 0;
 };
 MenuLoopState g_loop;
 
@@ -339,17 +343,22 @@ void TWinSkinForm::PostMenuBtnClick(int index) {
   PostMessageW(hwnd_, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
 }
 
-void TWinSkinForm::PaintMenuBar(HDC dc) {
+void TWinSkinForm::PaintMenuBar(HDC dc, const TNCObject* stateButton) {
   if (!MenuBar || MenuBarHeight <= 0) return;
   const FrameRects rects =
       LayoutFrame(PaintedWidth, PaintedHeight, kq::Margins{FrameLeft, FrameTop, FrameRight, FrameBottom}, MenuBarHeight);
   const kq::Rect& bar = rects.menuBar;
-  MenuBar->PaintMenuBar(dc, RECT{bar.left, bar.top, bar.right, bar.bottom});
+  MenuBar->PaintMenuBar(dc, RECT{bar.left, bar.top, bar.right, bar.bottom}, stateButton);
 }
 
-void TWinSkinForm::OpenMenuBarButton(TNCObject* object) {
+void TWinSkinForm::OpenMenuBarButton(TNCObject* object, bool secondClick) {
   auto* button = dynamic_cast<TMenuBtn*>(object);
   if (!button || !MenuBar) return;
+  // The second press of a double click that closed this button's popup opens nothing; one
+  // made after the popup had closed (by Escape, say) opens it again.
+  if (secondClick && !MenuTracking && button->Index == g_loop.closedIndex &&
+      static_cast<LONG>(GetMessageTime() - g_loop.closedAt) <= 0)
+    return;
   if (MenuTracking) {
     // A click posted while a popup is still open (the system dispatched it inside the menu
     // loop): the popup closes first, then this button opens.
@@ -437,6 +446,8 @@ bool TWinSkinForm::OpenMenuBtn(int index) {
   if (enabled)
     chosen = static_cast<UINT>(TrackPopupMenu(sub, TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, hwnd_, nullptr));
   // 8.
+  g_loop.closedIndex = index;
+  g_loop.closedAt = GetTickCount();
   RemoveMenuLoopHook();
   // The entries go back to the system's drawing even when the window went meanwhile.
   UnmarkOwnerDrawn(marked);
@@ -486,7 +497,7 @@ void TWinSkinForm::HookMenu(TMenu* menu, bool popup) {
   --menus_busy_;
 }
 
-void TWinSkinForm::HookMenus() {
+void TWinSkinForm::HookMenuItems() {
   if (!form_ || !skin_) return;
   if (skin_->SkinControls.Has(xcPopupMenu) && WindowClass != "TwwRichEditForm") {
     for (TComponent* c : std::vector<TComponent*>(form_->Components()))
@@ -499,7 +510,7 @@ void TWinSkinForm::HookMenus() {
   }
 }
 
-void TWinSkinForm::UnhookMenus() {
+void TWinSkinForm::UnhookMenuItems() {
   ++menus_busy_;
   for (const HookedMenu& h : std::vector<HookedMenu>(hooked_menus_)) {
     RemoveFreeNotification(h.menu);

@@ -323,10 +323,13 @@ LRESULT TWinSkinForm::NcMouse(UINT msg, WPARAM w, LPARAM l, const CallFrame& fra
       }
       return Default(msg, w, l);
     case WM_NCLBUTTONDBLCLK:
-      // The second press of a double click on a button presses it again (a double click on
-      // the icon button closes the window when this press is released).
+      // The system reports a quick second click as a double click: on a menu-bar entry it is
+      // a click that opens the entry again; on a caption button it presses the button again
+      // (a double click on the icon button closes the window when this press is released).
       if (object) {
+        if (!IsCaptionButton(object) && !Active) SetForegroundWindow(hwnd_);
         object->MouseDown();
+        if (!IsCaptionButton(object)) OpenMenuBarButton(object, true);
         return 0;
       }
       if (WindowState != WinState::Normal)

@@ -6,7 +6,9 @@
 #include "skin/draw/blit.h"
 #include "skin/draw/nine_slice.h"
 #include "skin/draw/skin_frame.h"
+#include "skin/form/core/caption_buttons.h"
 #include "skin/form/core/menu_rules.h"
+#include "skin/form/sys_button.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/forms.h"
 #include "ui/handles.h"
@@ -136,7 +138,7 @@ void TWinSkinMenu::LoadFromMenuHandle(HMENU menu) {
 
 // ---- painting -------------------------------------------------------------------------------
 
-void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar) {
+void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar, const TNCObject* stateButton) {
   const int w = bar.right - bar.left, h = bar.bottom - bar.top;
   if (w <= 0 || h <= 0 || !Skin) return;
   Painting = true;
@@ -204,6 +206,19 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar) {
     }
     DrawCaption(work.MemoryDC(), font, b.Caption, inBar,
                 b.Enabled ? Rgb(Skin->MenuBarTextColour) : GetSysColor(COLOR_BTNSHADOW));
+  }
+  // 4. The window-menu buttons of a maximised MDI child sit in the bar (they are visible
+  // only then); `stateButton` in the frame of its hover or press state.
+  GdiFlush();
+  kq::Bitmap row = work.Pixels();
+  for (TNCObject* o : Form->CaptionButtons) {
+    auto* b = static_cast<TWinSysButton*>(o);
+    if (!b->Visible || b->Image().Empty() || b->SkinButton->Visibility != kq::skin::kVisibleInMenuBar) continue;
+    const RECT& r = b->BoundsRect;
+    const int frame = b == stateButton ? kq::skin::CaptionStateFrame(b->State, kq::skin::kVisibleInMenuBar, b->Frames())
+                                       : 1;
+    kq::DrawSkinFrame(row, kq::Rect{r.left - bar.left, r.top - bar.top, r.right - bar.left, r.bottom - bar.top},
+                      b->Image(), kq::Blend::Keyed, b->Frames(), frame);
   }
   // 5. Onto the frame.
   BitBlt(dc, bar.left, bar.top, w, h, work.MemoryDC(), 0, 0, SRCCOPY);

@@ -58,8 +58,9 @@ class TWinSkinMenu {
   void LoadFromMenuItems();
   void LoadFromMenuHandleMerged();
   void LoadFromMenuHandle(HMENU menu);
-  // Paints the bar into `dc` (the composed frame) at `bar` (frame coordinates).
-  void PaintMenuBar(HDC dc, const RECT& bar);
+  // Paints the bar into `dc` (the composed frame) at `bar` (frame coordinates), with the
+  // caption buttons of the menu row; `stateButton` shows its hover or press state.
+  void PaintMenuBar(HDC dc, const RECT& bar, const TNCObject* stateButton = nullptr);
   // The first button under a frame point that has a caption, or nullptr.
   TMenuBtn* MenuBtnAt(POINT p) const;
   // The button the arrow keys move to from `current` (the next one that can open), or nullptr.

@@ -477,7 +477,7 @@ TEST(ChildWindows, OtherClasses) {
   EXPECT_FALSE(ChooseForChildWindow("Edit", 0).onFirstChild);
 }
 
-TEST(SkinnerNames, AreTheDesignNames) {
+TEST(SkinnerNames, AreTheClassNamesOfTheSkinners) {
   EXPECT_EQ(SkinnerClassName(SkinnerKind::Button), "TSkinButton");
   EXPECT_EQ(SkinnerClassName(SkinnerKind::BitButton), "TSkinBitButton");
   EXPECT_EQ(SkinnerClassName(SkinnerKind::SpeedButton), "TSkinSpeedButton");

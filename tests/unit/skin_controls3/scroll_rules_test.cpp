@@ -143,19 +143,6 @@ TEST(ScrollCorner, SpansBothBarsPlusTwo) {
   EXPECT_EQ(ScrollCornerSquare(v, h), (Rect{183, 83, 202, 102}));
 }
 
-TEST(Progress, FillLengthAndTiles) {
-  EXPECT_EQ(ProgressFillLength(200, 50, 100), 100);
-  EXPECT_EQ(ProgressFillLength(200, 1, 3), 67);
-  EXPECT_EQ(ProgressFillLength(200, 0, 100), 0);
-  EXPECT_EQ(ProgressFillLength(200, 50, 0), 0);
-  EXPECT_EQ(ProgressFillLength(200, -5, 100), 0);
-  EXPECT_EQ(ProgressFillLength(200, 150, 100), 200);  // never past the bar
-  EXPECT_EQ(ProgressTileCount(100, 10), 11);
-  EXPECT_EQ(ProgressTileCount(95, 10), 10);
-  EXPECT_EQ(ProgressTileCount(0, 10), 0);
-  EXPECT_EQ(ProgressTileCount(50, 0), 0);
-}
-
 TEST(Tabs, OrientationFromStyle) {
   EXPECT_EQ(TabOrientation(0), 0);
   EXPECT_EQ(TabOrientation(0x2), 1);

@@ -2,27 +2,35 @@
 // read is there, with an image whose size fits its frames.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin/data/skin_model.h"
+#include "skin/data/skin_variants.h"
 #include "unit/skin_model/default_skin.h"
 #include "unit/skin_model/skin_fixture.h"
 
 namespace kq {
 namespace {
 
+// The model of the committed variant drawn for `dpi`.
+void BuildDefaultSkin(int dpi, TSkinModel& model) {
+  const auto files = test::DefaultSkinFiles(dpi);
+  ASSERT_GT(files.size(), 40u);
+  TSkinReader reader;
+  ASSERT_TRUE(reader.LoadArchive(test::Archive(files)));
+  std::vector<std::uint8_t> text;
+  std::string name;
+  ASSERT_TRUE(reader.FindFile(".ini", text, name));
+  TQuickIni ini;
+  ini.LoadFromStream(text);
+  model.Build(ini, reader, test::kArrowWidth);
+}
+
 class DefaultSkin : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const auto files = test::DefaultSkinFiles();
-    ASSERT_GT(files.size(), 40u);
-    TSkinReader reader;
-    ASSERT_TRUE(reader.LoadArchive(test::Archive(files)));
-    std::vector<std::uint8_t> text;
-    std::string name;
-    ASSERT_TRUE(reader.FindFile(".ini", text, name));
-    TQuickIni ini;
-    ini.LoadFromStream(text);
     model_ = new TSkinModel;
-    model_->Build(ini, reader, test::kArrowWidth);
+    BuildDefaultSkin(96, *model_);
   }
   static void TearDownTestSuite() {
     delete model_;
@@ -122,7 +130,11 @@ TEST_F(DefaultSkin, CaptionButtonsAndWindowMenuButtons) {
   EXPECT_GE(m.SysButtons[0]->XCoord - bw, m.BorderRight.Bitmap.Width() / 2);
   EXPECT_EQ(m.SysButtons[1]->XCoord, m.SysButtons[0]->XCoord + bw);
   EXPECT_EQ(m.SysButtons[3]->XCoord, m.SysButtons[1]->XCoord + bw);
-  EXPECT_EQ(m.Title.Margins.right, m.SysButtons[5]->XCoord + 8);
+  // The caption text keeps room for these three buttons and no more: it ends left of the
+  // minimise button, and less than one more button's width before it.
+  const int textEnd = m.BorderRight.Bitmap.Width() / 2 + m.Title.Margins.right;  // from the right
+  EXPECT_GT(textEnd, m.SysButtons[3]->XCoord);
+  EXPECT_LT(textEnd, m.SysButtons[3]->XCoord + bw);
   // Window-menu buttons: four frames of 18 pixels each.
   EXPECT_EQ(m.SysButtons[6]->Bitmap.Width(), 72);
   EXPECT_EQ(m.SysButtons[6]->XCoord, 66);
@@ -139,6 +151,63 @@ TEST_F(DefaultSkin, ComboCompositeIsBuilt) {
   // The edit's area stays transparent; the sunken edge's rim does not.
   EXPECT_EQ(m.ComboButton->Bitmap.Pixel(10, 10), kTransparentKey);
   EXPECT_NE(m.ComboButton->Bitmap.Pixel(0, 10), kTransparentKey);
+}
+
+// Every stored variant is the 96-dpi skin drawn at its own scale: the same objects and frame
+// counts, and every length its definition text gives and every picture size at dpi / 96
+// (rounded as MulDiv rounds), so the model needs no scaling when the system has that dpi.
+TEST_F(DefaultSkin, EveryStoredVariantIsTheSkinAtItsOwnScale) {
+  const TSkinModel& base = *model_;
+  for (int dpi : kStoredSkinDpis) {
+    if (dpi == kSkinDesignDpi) continue;
+    SCOPED_TRACE(dpi);
+    TSkinModel m;
+    BuildDefaultSkin(dpi, m);
+    ASSERT_FALSE(m.NotLoaded);
+    auto scaled = [&](int v) { return static_cast<int>((static_cast<long long>(v) * dpi + 48) / 96); };
+    auto expectObject = [&](const char* what, const TDataSkinObject& b, const TDataSkinObject& v) {
+      SCOPED_TRACE(what);
+      EXPECT_EQ(v.FrameCount, b.FrameCount);
+      EXPECT_EQ(v.Margins.left, scaled(b.Margins.left));
+      EXPECT_EQ(v.Margins.top, scaled(b.Margins.top));
+      EXPECT_EQ(v.Margins.right, scaled(b.Margins.right));
+      EXPECT_EQ(v.Margins.bottom, scaled(b.Margins.bottom));
+      // The frames of a strip are drawn at the scale one by one, side by side or stacked.
+      const int n = std::max(1, b.FrameCount), w = b.Bitmap.Width(), h = b.Bitmap.Height();
+      const bool sideBySide = v.Bitmap.Width() == n * scaled(w / n) && v.Bitmap.Height() == scaled(h);
+      const bool stacked = v.Bitmap.Width() == scaled(w) && v.Bitmap.Height() == n * scaled(h / n);
+      EXPECT_TRUE(sideBySide || stacked) << v.Bitmap.Width() << " x " << v.Bitmap.Height();
+    };
+    expectObject("Left", base.BorderLeft, m.BorderLeft);
+    expectObject("Right", base.BorderRight, m.BorderRight);
+    expectObject("Top", base.BorderTop, m.BorderTop);
+    expectObject("Bottom", base.BorderBottom, m.BorderBottom);
+    expectObject("Title", base.Title, m.Title);
+    expectObject("Buttons", base.Buttons, m.Buttons);
+    expectObject("Tabs", *base.Tabs, *m.Tabs);
+    expectObject("MenuItem", *base.MenuItem, *m.MenuItem);
+    expectObject("GroupBoxEdge", *base.GroupBoxEdge, *m.GroupBoxEdge);
+    expectObject("Scrollbar", *base.Scrollbar, *m.Scrollbar);
+    expectObject("HorzScrollThumb", *base.HorzScrollThumb, *m.HorzScrollThumb);
+    EXPECT_EQ(m.Title.TextBackLeft, scaled(base.Title.TextBackLeft));
+    EXPECT_EQ(m.Title.FontHeight, scaled(base.Title.FontHeight));
+    EXPECT_EQ(m.GroupBox->BackgroundLeftShift, scaled(base.GroupBox->BackgroundLeftShift));
+    EXPECT_EQ(m.Buttons.CheckButtonFrame, base.Buttons.CheckButtonFrame);
+    EXPECT_EQ(m.Buttons.CheckBitmap.Height(), scaled(base.Buttons.CheckBitmap.Height()));
+    ASSERT_EQ(m.SysButtons.size(), base.SysButtons.size());
+    for (std::size_t i = 0; i < m.SysButtons.size(); ++i) {
+      SCOPED_TRACE(m.SysButtons[i]->Name);
+      const TDataSkinSysButton &b = *base.SysButtons[i], &v = *m.SysButtons[i];
+      EXPECT_EQ(v.Action, b.Action);
+      EXPECT_EQ(v.FrameCount, b.FrameCount);
+      EXPECT_EQ(v.Bitmap.Height(), scaled(b.Bitmap.Height()));
+      // Caption buttons keep their places relative to the frame within a pixel of rounding
+      // (the window-menu buttons, 7 to 9, are placed by the model build, not by the text).
+      if (v.Action >= 7 && v.Action <= 9) continue;
+      EXPECT_NEAR(v.XCoord, scaled(b.XCoord), 1);
+      EXPECT_NEAR(v.YCoord, scaled(b.YCoord), 1);
+    }
+  }
 }
 
 }  // namespace

@@ -113,5 +113,25 @@ TEST(SkinLoad, ASkinOverItsBudgetIsRefusedAndKeepsThePreviousObjects) {
   }
 }
 
+TEST(SkinLoad, AScaledLoadScalesASharedImageOnceAndChargesItsCopy) {
+  std::string ini;
+  for (int i = 0; i < 10; ++i)
+    ini += "[Button" + std::to_string(i) + "]\nAction=" + std::to_string(i % 3) + "\nButtonImage=shared.bmp\n";
+  const auto file = LiteralSkinFile(SkinFixture(ini).Image("shared.bmp", 60, 20).ArchiveBytes());
+  TSkinModel m;
+  TLoadBudget budget;
+  ASSERT_TRUE(LoadSkinModel(m, file, 17, budget, {}, 96, 192));
+  EXPECT_EQ(budget.BitmapBytes(), TLoadBudget::PictureBytes(60, 20) + TLoadBudget::PictureBytes(120, 40));
+  const std::uint8_t* pixels = std::as_const(m.SysButtons[0]->Bitmap).Data();
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(m.SysButtons[static_cast<std::size_t>(i)]->Bitmap.Width(), 120) << i;
+    EXPECT_EQ(std::as_const(m.SysButtons[static_cast<std::size_t>(i)]->Bitmap).Data(), pixels) << i;
+  }
+  // A budget with room for the picture but not for its scaled copy refuses the skin.
+  TLoadBudget tight(TLoadLimits{.bitmapBytes = TLoadBudget::PictureBytes(60, 20) + 1000});
+  EXPECT_FALSE(LoadSkinModel(m, file, 17, tight, {}, 96, 192));
+  EXPECT_TRUE(tight.Broken());
+}
+
 }  // namespace
 }  // namespace kq

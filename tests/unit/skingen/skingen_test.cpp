@@ -1,8 +1,10 @@
-// The default skin's generator and its committed output agree, byte for byte: whoever
-// changes the generator regenerates resources/skin (target skin-sources) in the same commit.
+// The default skin's generator and its committed output agree, byte for byte, for every
+// stored variant: whoever changes the generator regenerates resources/skin* (target
+// skin-sources) in the same commit.
 #include <gtest/gtest.h>
 
 #include "skin/data/bmp.h"
+#include "skin/data/skin_variants.h"
 #include "skingen/default_skin.h"
 #include "unit/skin_model/default_skin.h"
 
@@ -10,14 +12,17 @@ namespace kq {
 namespace {
 
 TEST(SkinGenerator, CommittedSourcesAreTheGeneratorsOutput) {
-  const std::vector<skingen::SkinFile> made = skingen::MakeDefaultSkin();
-  const auto committed = test::DefaultSkinFiles();
-  ASSERT_EQ(committed.size(), made.size());
-  for (std::size_t i = 0; i < made.size(); ++i) {
-    SCOPED_TRACE(made[i].name);
-    EXPECT_EQ(committed[i].first, made[i].name);
-    EXPECT_TRUE(committed[i].second == std::string(made[i].bytes.begin(), made[i].bytes.end()))
-        << "regenerate resources/skin with the target skin-sources";
+  for (int dpi : kStoredSkinDpis) {
+    SCOPED_TRACE(dpi);
+    const std::vector<skingen::SkinFile> made = skingen::MakeDefaultSkin(dpi);
+    const auto committed = test::DefaultSkinFiles(dpi);
+    ASSERT_EQ(committed.size(), made.size());
+    for (std::size_t i = 0; i < made.size(); ++i) {
+      SCOPED_TRACE(made[i].name);
+      EXPECT_EQ(committed[i].first, made[i].name);
+      EXPECT_TRUE(committed[i].second == std::string(made[i].bytes.begin(), made[i].bytes.end()))
+          << "regenerate resources/skin* with the target skin-sources";
+    }
   }
 }
 

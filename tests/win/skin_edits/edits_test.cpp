@@ -8,6 +8,7 @@
 #include "skin/controls/skin_bars.h"
 #include "skin/controls/skin_edits.h"
 #include "skin/controls/skin_scrollbars.h"
+#include "skin/draw/resample.h"
 #include "ui/comctrls.h"
 #include "ui/handles.h"
 #include "ui/ranges.h"
@@ -160,6 +161,22 @@ TEST_F(EditsTest, ADropDownListHasNoEditToSubclassAndALeftScrollBarComboGetsTheM
   const SIZE size = WindowSize(list->Handle());
   EXPECT_EQ(WindowPixel(list->Handle(), size.cx / 2, 0), kComboFrame[1]);
   EXPECT_EQ(WindowPixel(leftie->Handle(), size.cx / 2, 0), RGB(0x12, 0x34, 0x56));
+}
+
+TEST_F(EditsTest, ACompositeScaledForTheDisplayShowsItsWholeFirstFrame) {
+  // At 200 % the composite's frames are 100 pixels wide: the button at the right of frame 1
+  // must still be the one drawn, not the middle of a frame cut at 50 pixels.
+  auto* list = Add<TComboBox>(20, 100, 160, 42);
+  list->SetStyle(csDropDownList);
+  SkinAll();
+  ASSERT_NE(SkinnerOf<TSkinComBox>(list), nullptr);
+  kq::TDataSkinBorder& b = *s.skin->ComboButton;
+  b.Bitmap = kq::ResampleFrames(b.Bitmap, kq::Layout::SideBySide, b.FrameCount, 192, 96);
+  b.Margins = kq::Margins{4, 4, 42, 4};
+  list->Repaint();
+  PumpFor(50);
+  const SIZE size = WindowSize(list->Handle());
+  EXPECT_EQ(WindowPixel(list->Handle(), size.cx - 10, size.cy / 2), kComboFrame[1]);
 }
 
 TEST_F(EditsTest, ASimpleCombosListGetsSkinnedScrollBarsAndItsEditIsNotSubclassed) {

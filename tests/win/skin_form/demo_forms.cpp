@@ -37,11 +37,21 @@ void Register(const wchar_t* name, WNDPROC proc) {
 
 }  // namespace
 
-MdiFrame::MdiFrame(int x, int y, int w, int h) {
+MdiFrame::MdiFrame(int x, int y, int w, int h, bool withMenu) {
   Register(L"KqDemoMdiFrame", &FrameProc);
   Register(L"KqDemoMdiChild", &ChildProc);
+  HMENU menu = nullptr;
+  if (withMenu) {
+    menu = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, 1, L"退出(&X)");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"文件(&F)");
+    HMENU window = CreatePopupMenu();
+    AppendMenuW(window, MF_STRING, 2, L"层叠(&C)");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(window), L"窗口(&W)");
+  }
   frame = CreateWindowExW(0, L"KqDemoMdiFrame", L"MDI 主窗口", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, w, h,
-                          nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                          nullptr, menu, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   CLIENTCREATESTRUCT ccs{};
   ccs.idFirstChild = 50000;
@@ -83,7 +93,7 @@ int RunDemo() {
   new TDemoForm(&app, bsDialog, L"对话框边框窗口", RECT{60, 340, 340, 500});
   new TDemoForm(&app, bsNone, L"无边框弹出窗口", RECT{380, 340, 580, 440});
   for (TForm* f : std::vector<TForm*>(app.Forms())) f->Show();
-  MdiFrame mdi(620, 320, 460, 340);
+  MdiFrame mdi(620, 320, 460, 340, true);
   ShowWindow(mdi.frame, SW_SHOW);
   for (int i = 0; i < 20; ++i) {
     app.ProcessMessages();

@@ -76,10 +76,11 @@ class TDemoForm : public TForm {
   }
 };
 
-// A bare MDI frame (its own window class, DefFrameProc) with an MDI client and children.
+// A bare MDI frame (its own window class, DefFrameProc) with an MDI client and children,
+// and with `withMenu` a menu bar of its own.
 class MdiFrame {
  public:
-  MdiFrame(int x, int y, int w, int h);
+  MdiFrame(int x, int y, int w, int h, bool withMenu = false);
   ~MdiFrame();
   HWND frame = nullptr;
   HWND client = nullptr;

@@ -2,11 +2,14 @@
 // hit testing, window commands, the system popup, message boxes, MDI, and detaching.
 #include <windowsx.h>
 
+#include "skin/form/core/caption_buttons.h"
+#include "skin/form/sys_button.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/menus.h"
 #include "ui/skin_messages.h"
 #include "ui/timer.h"
 #include "win/skin_form/demo_forms.h"
+#include "win/tray/tray_test_util.h"
 
 using namespace skintest;
 using kq::skin::FrameKind;
@@ -375,6 +378,60 @@ TEST_F(FormSkinnerTest, MdiFrameAndChildren) {
   SendMessageW(mdi.client, WM_MDICASCADE, 0, 0);
   PumpFor(50);
   EXPECT_FALSE(SkinManager()->MaximisedChildShown);
+}
+
+TEST_F(SkinTest, AMaximisedMdiChildsButtonsShowInTheFramesMenuBar) {
+  // The default skin has the window-menu buttons (MDICONTROLS) and a menu-bar image.
+  auto* main = app->CreateForm<TDemoMain>(DefaultSkinStream());
+  main->Show();
+  auto ready = [](HWND w) {
+    TWinSkinForm* s = SkinManager() ? SkinManager()->FindFormSkinner(w) : nullptr;
+    return s && s->Phase == SkinPhase::Ready;
+  };
+  ASSERT_TRUE(PumpUntil([&] { return ready(main->Handle()); }));
+  MdiFrame mdi(440, 200, 460, 340, true);
+  ShowWindow(mdi.frame, SW_SHOW);
+  SetForegroundWindow(mdi.frame);
+  ASSERT_TRUE(PumpUntil([&] { return ready(mdi.frame); }));
+  HWND child = mdi.AddChild(L"子窗口", 10, 10, 200, 140);
+  ASSERT_TRUE(PumpUntil([&] { return ready(child); }));
+  const RECT cr = WindowRectOf(child);
+  SendMessageW(child, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(cr.left + 60, cr.top + 12));
+  ASSERT_TRUE(PumpUntil([&] { return IsZoomed(child) && SkinManager()->MaximisedChildShown; }));
+  RedrawWindow(mdi.frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpFor(100);
+  traytest::SaveScreenshot("mdi_menu_row");
+  TWinSkinForm* f = SkinManager()->FindFormSkinner(mdi.frame);
+  ASSERT_TRUE(f->HasMenuBar());
+  RECT wr{};
+  GetWindowRect(mdi.frame, &wr);
+  // Each of the three buttons shows frame 1 of its image on the screen, inside the bar.
+  int buttons = 0;
+  HDC screen = GetDC(nullptr);
+  for (TNCObject* o : f->CaptionButtons) {
+    auto* b = static_cast<TWinSysButton*>(o);
+    if (b->SkinButton->Visibility != kq::skin::kVisibleInMenuBar) continue;
+    ++buttons;
+    ASSERT_TRUE(b->Visible);
+    const RECT& r = b->BoundsRect;
+    EXPECT_GE(r.top, f->FrameTop);
+    EXPECT_LE(r.bottom, f->FrameTop + f->MenuBarHeight);
+    const kq::Bitmap& image = b->Image();
+    const int fw = image.Width() / b->Frames();
+    int differing = 0, compared = 0;
+    for (int y = 0; y < image.Height(); ++y)
+      for (int x = 0; x < fw; ++x) {
+        const kq::Color c = image.Pixel(x, y);
+        if (c == kq::kTransparentKey) continue;
+        ++compared;
+        const COLORREF on = GetPixel(screen, wr.left + r.left + x, wr.top + r.top + y);
+        if (on != RGB(kq::ColorR(c), kq::ColorG(c), kq::ColorB(c))) ++differing;
+      }
+    EXPECT_GT(compared, 0);
+    EXPECT_EQ(differing, 0) << "button with Action " << b->Action();
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(buttons, 3);
 }
 
 TEST_F(FormSkinnerTest, DetachingGivesEverythingBack) {

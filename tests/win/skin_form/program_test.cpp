@@ -8,6 +8,8 @@
 #include "app/pro_kqshutdown.h"
 #include "base/clock.h"
 #include "base/datetime.h"
+#include "base/encoding.h"
+#include "skin/form/core/caption_text.h"
 #include "skin/form/win_skin_form.h"
 #include "ui/menus.h"
 #include "ui/skin_messages.h"
@@ -50,6 +52,25 @@ class ProgramTest : public SkinTest {
   TAppServices services;
   TKqWindows w;
 };
+
+// The caption's text fits its place whole: no ellipsis cuts it.
+void ExpectWholeCaption(HWND h) {
+  TWinSkinForm* s = SkinManager() ? SkinManager()->FindFormSkinner(h) : nullptr;
+  ASSERT_NE(s, nullptr);
+  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  wchar_t caption[256] = {};
+  GetWindowTextW(h, caption, 256);
+  const std::wstring text = kq::skin::DecorateCaption(caption);
+  HDC dc = GetDC(h);
+  HGDIOBJ old = SelectObject(dc, s->CaptionFont());
+  RECT measured{};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+  SelectObject(dc, old);
+  ReleaseDC(h, dc);
+  const kq::TDataSkinTitle& title = s->Skin()->Title;
+  const int room = s->CaptionTextRect.right - s->CaptionTextRect.left - title.TextBackLeft - title.TextBackRight;
+  EXPECT_LE(measured.right - measured.left, room) << kq::WideToUtf8(caption);
+}
 
 // The frame of the default skin: its edge images divided by their frame counts.
 TestFrame DefaultFrame(const TSkinData& d) {
@@ -123,6 +144,7 @@ TEST_F(ProgramTest, TheNoticeAndTheAboutBoxAreSkinnedAndClose) {
   TMAIN_KQ* main = w.MAIN_KQ;
   main->Show();
   ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }));
+  ExpectWholeCaption(main->Handle());
   const TestFrame f = DefaultFrame(*main->SkinData1);
   static std::function<void()>* check = nullptr;
   bool noticeSeen = false, aboutSeen = false;
@@ -130,6 +152,13 @@ TEST_F(ProgramTest, TheNoticeAndTheAboutBoxAreSkinnedAndClose) {
     HWND h = w.MSG_KQ->Handle();
     ASSERT_TRUE(PumpUntil([&] { return Ready(h); }));
     EXPECT_EQ(ClientOrigin(h).y, f.top);
+    // Centred on the main window with the size the skin gave it.
+    RECT m{}, n{};
+    GetWindowRect(main->Handle(), &m);
+    GetWindowRect(h, &n);
+    EXPECT_NEAR((n.left + n.right) / 2.0, (m.left + m.right) / 2.0, 1.0);
+    EXPECT_NEAR((n.top + n.bottom) / 2.0, (m.top + m.bottom) / 2.0, 1.0);
+    ExpectWholeCaption(h);
     noticeSeen = true;
     w.MSG_KQ->Close();  // as its "确定" does
   };
@@ -145,6 +174,7 @@ TEST_F(ProgramTest, TheNoticeAndTheAboutBoxAreSkinnedAndClose) {
     ASSERT_TRUE(PumpUntil([&] { return Ready(h); }));
     EXPECT_EQ(ClientOrigin(h).x, f.left);
     EXPECT_EQ(ClientOrigin(h).y, f.top);
+    ExpectWholeCaption(h);
     aboutSeen = true;
     // Closed with Alt+F4's command, as the system does it.
     SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -78,6 +78,24 @@ TEST_F(SkinDataTest, StoredSkinLoadsAndWritesBack) {
   EXPECT_TRUE(copy.SkinLoaded());
 }
 
+// The program stores its skin once per display scale; the component takes the variant drawn
+// for the display's dpi, and the one below it for a dpi that has none. A stream or skin file
+// given directly counts as drawn for 96 dpi. (The variants' lengths: unit_skin_model.)
+TEST_F(SkinDataTest, TheStoredVariantForTheDisplayDpiIsTaken) {
+  const std::pair<int, int> cases[] = {{96, 96}, {120, 120}, {144, 144}, {168, 168}, {192, 192}, {132, 120}, {240, 192}};
+  for (const auto& [display, drawnFor] : cases) {
+    SCOPED_TRACE(display);
+    TSkinData data(nullptr);
+    ASSERT_TRUE(data.ReadStoredSkin(nullptr, display));
+    EXPECT_TRUE(data.SkinLoaded());
+    EXPECT_EQ(data.SkinDpi(), drawnFor);
+    if (display == 144) {
+      ASSERT_TRUE(data.ReadSkinStream(MainSkinStream()));
+      EXPECT_EQ(data.SkinDpi(), 96);
+    }
+  }
+}
+
 TEST_F(SkinDataTest, LengthZeroLoadsNothingAndTruncatedStreamsAreRefused) {
   TSkinData data(nullptr);
   EXPECT_TRUE(data.ReadSkinStream(std::vector<std::uint8_t>{0, 0, 0, 0}));

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -74,6 +76,12 @@ inline std::vector<std::uint8_t> SkinStream(const std::vector<std::uint8_t>& fil
 }
 
 inline std::vector<std::uint8_t> MainSkinStream() { return SkinStream(SkinFile(kMainFrame)); }
+
+// The default skin the build packs (menu images, MDI buttons and all), as the stored property.
+inline std::vector<std::uint8_t> DefaultSkinStream() {
+  std::ifstream in(KQ_DEFAULT_SKIN, std::ios::binary);
+  return SkinStream(std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), {}));
+}
 
 // One application per test; no skin manager survives from one test to the next.
 class SkinTest : public ::testing::Test {

@@ -243,10 +243,16 @@ TEST_F(SkinManagerTest, DeactivatingAFormOnlySkinUnskinsOnlyItsForm) {
   ASSERT_TRUE(PumpUntil([&] { return !Skinned(own->Handle()); }, 2000));
   EXPECT_TRUE(Skinned(main->Handle()));
   EXPECT_EQ(m->FormSkinners.size(), 1u);
+  // The form has the system's frame again; the main form keeps the skin's.
+  RECT system{0, 0, 0, 0};
+  AdjustWindowRectEx(&system, static_cast<DWORD>(GetWindowLongPtrW(own->Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(own->Handle(), GWL_EXSTYLE)));
+  EXPECT_EQ(ClientOrigin(own->Handle()).x, -system.left);
+  EXPECT_EQ(ClientOrigin(own->Handle()).y, -system.top);
+  EXPECT_EQ(ClientOrigin(main->Handle()).y, kMainFrame.top);
   // Its own skin switched on again brings the look back.
   own->data->SetActive(true);
   ASSERT_TRUE(PumpUntil([&] { return Skinned(own->Handle()); }, 2000));
-  EXPECT_EQ(ClientOrigin(own->Handle()).y, ClientOrigin(own->Handle()).y);
   ASSERT_TRUE(PumpUntil([&] { return ClientOrigin(own->Handle()).y == kDialogFrame.top; }, 2000));
 }
 
@@ -331,6 +337,90 @@ TEST_F(SkinManagerTest, WindowsCreatedAreReportedAndExceptionsSwallowed) {
     EXPECT_NE(c, "Button");
     EXPECT_NE(c, "KqTimerWindow");
   }
+}
+
+TEST_F(SkinManagerTest, AFailureInsideTheHookShowsNoBoxAndTheHookGoesOn) {
+  auto* main = app->CreateForm<TDemoMain>();
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Skinned(main->Handle()); }));
+  int reported = 0;
+  app->OnException = [&](std::exception_ptr) { ++reported; };
+  bool fail = true;
+  main->SkinData1->OnFormSkin = [&](TObject*, const std::string&, bool&) {
+    if (fail) throw std::runtime_error("rule failed");
+  };
+  // The rule fails while the hook sees the window activated: no box, the window stays plain.
+  auto* first = new TDemoForm(app, bsSizeable, L"失败", RECT{420, 60, 700, 240});
+  first->Show();
+  PumpFor(100);
+  EXPECT_EQ(reported, 0);
+  EXPECT_FALSE(Skinned(first->Handle()));
+  fail = false;
+  auto* second = new TDemoForm(app, bsSizeable, L"之后", RECT{420, 300, 700, 480});
+  second->Show();
+  EXPECT_TRUE(PumpUntil([&] { return Skinned(second->Handle()); }));
+  EXPECT_EQ(reported, 0);
+}
+
+TEST_F(SkinManagerTest, SwitchingSkinningOffWithAMenuOpenFreesItsPopupSkinner) {
+  // The default skin paints the popup's background (a bitmap the popup skinner holds).
+  auto* main = app->CreateForm<TDemoMain>(DefaultSkinStream());
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Skinned(main->Handle()); }));
+  auto* popup = new TPopupMenu(main);
+  for (const wchar_t* c : {L"显示/隐藏", L"关于软件"}) {
+    auto* item = new TMenuItem(main);
+    item->SetCaption(c);
+    popup->Items()->Add(item);
+  }
+  static TSkinData* skin = nullptr;
+  static int step = 0;
+  static int skinnersWhileOpen = -1;
+  skin = main->SkinData1;
+  // Each round opens the menu; with `off`, skinning is switched off while it is open and on
+  // again after it closed.
+  auto round = [&](bool off) {
+    step = off ? 0 : 1;
+    skinnersWhileOpen = -1;
+    SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+      TSkinManage* m = SkinManager();
+      if (step == 0) {
+        skinnersWhileOpen = static_cast<int>(m->PopupMenuSkinners.size());
+        skin->SetActive(false);
+      }
+      // Closed once the switch is done (the manager's timer runs inside the menu loop too).
+      if (++step > 1 && (skin->Active() || m->FormSkinners.empty() || step > 40)) {
+        KillTimer(nullptr, id);
+        EndMenu();
+      }
+    });
+    popup->Popup(100, 100);
+    if (!off) return;
+    EXPECT_EQ(skinnersWhileOpen, 1);
+    skin->SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] {
+      TWinSkinForm* f = SkinManager()->FindFormSkinner(main->Handle());
+      return f && f->Phase == kq::skin::SkinPhase::Ready;
+    }, 2000));
+  };
+  // What switching off and on without a menu leaves is the measure.
+  auto offAndOn = [&] {
+    skin->SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return SkinManager()->FormSkinners.empty(); }, 2000));
+    skin->SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(main->Handle()); }, 2000));
+  };
+  round(false);
+  offAndOn();
+  round(false);
+  PumpFor(100);
+  const long gdi = kq::ui::LiveGdiHandles(), user = kq::ui::LiveUserHandles();
+  round(true);
+  EXPECT_TRUE(SkinManager()->PopupMenuSkinners.empty());
+  round(false);
+  PumpFor(100);
+  EXPECT_EQ(kq::ui::LiveGdiHandles(), gdi);
+  EXPECT_EQ(kq::ui::LiveUserHandles(), user);
 }
 
 TEST_F(SkinManagerTest, MenuWindowsGetAPopupSkinnerWhileOpen) {

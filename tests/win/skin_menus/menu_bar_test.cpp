@@ -349,6 +349,26 @@ TEST_F(MenuBar, ASecondClickOnTheOpenEntryClosesItsPopup) {
   ExpectAllClosed();
 }
 
+TEST_F(MenuBar, AQuickSecondClickAfterEscapeOpensThePopupAgain) {
+  // The system reports a quick second click on the bar as WM_NCLBUTTONDBLCLK: made after the
+  // popup has closed, it is a click too.
+  HMENU file = File();
+  const POINT p = ButtonMiddle(0);
+  bool first = false, closed = false, again = false;
+  RunUser([&] {
+    first = XClickAt(p) && WaitFor([&] { return OnlyShown(file); });
+    Press(VK_ESCAPE);
+    closed = WaitFor([] { return VisibleMenus().empty(); });
+    PostMessageW(form->Handle(), WM_NCLBUTTONDBLCLK, HTMENU, MAKELPARAM(p.x, p.y));
+    again = WaitFor([&] { return OnlyShown(file); });
+    Press(VK_ESCAPE);
+  });
+  EXPECT_TRUE(first);
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(again);
+  ExpectAllClosed();
+}
+
 TEST_F(MenuBar, MovingAlongTheBarPassesOverTheDisabledEntry) {
   HMENU edit = Edit(), help = Help();
   bool editShown = false, helpByKey = false, editByKey = false, editKept = false, helpByPointer = false;

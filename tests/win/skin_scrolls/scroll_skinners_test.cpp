@@ -116,7 +116,8 @@ TEST_F(ScrollSkinnerTest, BothBarsGetOverlaysAndTheCornerSquareBetweenThemIsFill
   PumpFor(50);
   const RECT h = BarOf(lb->Handle(), OBJID_HSCROLL), v = BarOf(lb->Handle(), OBJID_VSCROLL);
   const RECT w = ScreenRectOf(lb->Handle());
-  const RECT expected{v.left - w.left, h.top - w.top, v.right - w.left, h.bottom - w.top};
+  // From the bars' inner edges to 2 past their outer ones.
+  const RECT expected{v.left - w.left, h.top - w.top, v.right - w.left + 2, h.bottom - w.top + 2};
   EXPECT_TRUE(EqualRect(&sk->LastCorner, &expected));
   const POINT corner{(v.left + v.right) / 2, (h.top + h.bottom) / 2};
   EXPECT_EQ(ScreenPixel(corner), skintest::kFace);

@@ -86,16 +86,6 @@ Rect ScrollCornerSquare(const Rect& verticalBar, const Rect& horizontalBar) {
   return {verticalBar.left, horizontalBar.top, verticalBar.right + 2, horizontalBar.bottom + 2};
 }
 
-int ProgressFillLength(int barLength, int position, int max) {
-  if (position <= 0 || max <= 0 || barLength <= 0) return 0;
-  return std::min(barLength, MulDivRound(barLength, position, max));
-}
-
-int ProgressTileCount(int fillLength, int tileWidth) {
-  if (fillLength <= 0 || tileWidth <= 0) return 0;
-  return fillLength / tileWidth + 1;
-}
-
 int TabOrientation(unsigned style) {
   const bool bottom = (style & 0x2u) != 0;
   const bool vertical = (style & 0x80u) != 0;

@@ -82,14 +82,6 @@ ScrollBarLayout LayoutScrollBar(const ScrollBarPaintInput& in);
 // from the vertical bar's left to its right + 2, from the horizontal bar's top to its bottom + 2.
 Rect ScrollCornerSquare(const Rect& verticalBar, const Rect& horizontalBar);
 
-// How far a progress bar `barLength` long is filled: MulDiv(barLength, position, max) when
-// both are positive, never beyond the bar.
-int ProgressFillLength(int barLength, int position, int max);
-
-// Tiles of a progress bar's bar image `tileWidth` wide that cover `fillLength`: as many
-// whole tiles as fit plus one (none for an empty fill or an image without width).
-int ProgressTileCount(int fillLength, int tileWidth);
-
 // Which way the tabs of a tab control face, from its style: 0 top, 1 bottom, 2 left, 3 right
 // (TCS_BOTTOM 2 with TCS_VERTICAL 0x80 is right, TCS_VERTICAL alone is left).
 int TabOrientation(unsigned style);
