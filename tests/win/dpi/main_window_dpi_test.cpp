@@ -34,9 +34,9 @@ using uitest::PumpUntil;
 namespace {
 
 struct NoMachine : kq::MachineActions {
-  void Shutdown() override {}
-  void Restart() override {}
-  void LogOff() override {}
+  bool Shutdown() override { return true; }
+  bool Restart() override { return true; }
+  bool LogOff() override { return true; }
 };
 
 SIZE TextExtent(const std::wstring& text, const TFont& font) {
