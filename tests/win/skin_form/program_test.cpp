@@ -16,6 +16,7 @@
 #include "ui/text.h"
 #include "ui/timer.h"
 #include "unit/base/temp_dir.h"
+#include "win/app/program_services.h"
 #include "win/skin_form/demo_forms.h"
 
 using namespace skintest;
@@ -25,31 +26,17 @@ using uitest::PumpUntil;
 
 namespace {
 
-struct NoMachine : kq::MachineActions {
-  bool Shutdown() override { return true; }
-  bool Restart() override { return true; }
-  bool LogOff() override { return true; }
-};
-
 class ProgramTest : public SkinTest {
  protected:
   void SetUp() override {
     SkinTest::SetUp();
-    services.Clock = &clock;
-    services.Machine = &machine;
-    services.IniFolder = dir.Path("");
-    services.StartupFolder = kq::ui::Widen(dir.Path("Startup"));
-    services.ProgramPath = kq::ui::Widen(dir.Path("kqshutdown.exe"));
-    w = CreateKqWindows(*app, services);
+    w = CreateKqWindows(*app, program.services);
   }
   static bool Ready(HWND h) {
     TWinSkinForm* s = SkinManager() ? SkinManager()->FindFormSkinner(h) : nullptr;
     return s && s->Phase == SkinPhase::Ready;
   }
-  kq::test::TempDir dir;
-  kq::ManualClock clock{kq::EncodeDateTime(2007, 7, 6, 17, 58, 30, 0)};
-  NoMachine machine;
-  TAppServices services;
+  apptest::ProgramServices program;
   TKqWindows w;
 };
 

@@ -20,17 +20,12 @@
 #include "ui/menus.h"
 #include "ui/text.h"
 #include "unit/base/temp_dir.h"
+#include "win/app/program_services.h"
 #include "win/skin_menus/menu_test_util.h"
 
 using namespace menutest;
 
 namespace {
-
-struct NoMachine : kq::MachineActions {
-  bool Shutdown() override { return true; }
-  bool Restart() override { return true; }
-  bool LogOff() override { return true; }
-};
 
 // Colours of the default skin.
 constexpr COLORREF kMenuBorder = RGB(169, 180, 192);  // outer line of "MenuBackground"
@@ -44,12 +39,7 @@ class ProgramMenus : public ::testing::Test {
   void SetUp() override {
     FreeSkinManager();
     app = new TApplication();
-    services.Clock = &clock;
-    services.Machine = &machine;
-    services.IniFolder = dir.Path("");
-    services.StartupFolder = kq::ui::Widen(dir.Path("Startup"));
-    services.ProgramPath = kq::ui::Widen(dir.Path("kqshutdown.exe"));
-    w = CreateKqWindows(*app, services);
+    w = CreateKqWindows(*app, program.services);
     m = w.MAIN_KQ;
     m->Show();
     ASSERT_TRUE(uitest::PumpUntil([&] {
@@ -112,10 +102,7 @@ class ProgramMenus : public ::testing::Test {
     EXPECT_TRUE(Near(l.disabledText, kShadow, 40)) << std::hex << l.disabledText;
   }
 
-  kq::test::TempDir dir;
-  kq::ManualClock clock{kq::EncodeDateTime(2007, 7, 6, 17, 58, 30, 0)};
-  NoMachine machine;
-  TAppServices services;
+  apptest::ProgramServices program;
   TApplication* app = nullptr;
   TKqWindows w;
   TMAIN_KQ* m = nullptr;
