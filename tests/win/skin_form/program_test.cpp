@@ -5,6 +5,7 @@
 #include "app/kq_dm.h"
 #include "app/kq_main.h"
 #include "app/kq_msg.h"
+#include "app/kq_warn.h"
 #include "app/pro_kqshutdown.h"
 #include "base/clock.h"
 #include "base/datetime.h"
@@ -175,6 +176,22 @@ TEST_F(ProgramTest, TheNoticeAndTheAboutBoxAreSkinnedAndClose) {
   EXPECT_TRUE(aboutSeen);
   EXPECT_FALSE(IsWindowVisible(w.aboutsoft_kq->Handle()));
   check = nullptr;
+}
+
+TEST_F(ProgramTest, TheLastWarningIsSkinnedWithItsWholeCaption) {
+  TMAIN_KQ* main = w.MAIN_KQ;
+  main->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Ready(main->Handle()); }));
+  main->Rb_yc->SetChecked(true);
+  main->edt_ychour->SetText(L"0");
+  main->edt_ycminu->SetText(L"2");
+  main->btn_runClick();
+  program.clock.Advance(60 * kq::kOneSecond);
+  main->Timer1Timer();
+  HWND h = w.WARN_KQ->Handle();
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(h) && Ready(h); }));
+  ExpectWholeCaption(h);
+  main->btn_stopClick();
 }
 
 TEST_F(ProgramTest, SwitchingTheSkinOffAndOnRestoresAndReappliesTheLook) {
