@@ -1,32 +1,12 @@
 #include "skin/controls/core/control_selection.h"
 
 #include <array>
-#include <cctype>
 
+#include "base/ascii_case.h"
 #include "skin/controls/core/skin3rd.h"
 
 namespace kq::skin {
 namespace {
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& ch : out) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return out;
-}
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& ch : out) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return out;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 Selection Make(SkinnerKind kind, AttachMode mode) {
   Selection s;
@@ -73,8 +53,8 @@ Selection Scroll(const ControlDescriptor&, const SelectionSettings&) {
 Selection DateTimePicker(const ControlDescriptor& c, const SelectionSettings&) {
   const std::string* mode = c.Prop("DateMode");
   const std::string* kind = c.Prop("Kind");
-  const bool upDown = mode && SameText(*mode, "dmUpDown");
-  const bool time = kind && SameText(*kind, "dtkTime");
+  const bool upDown = mode && SameAsciiNoCase(*mode, "dmUpDown");
+  const bool time = kind && SameAsciiNoCase(*kind, "dtkTime");
   if (upDown || time) return Make(SkinnerKind::Edit, AttachMode::Window);
   return Make(SkinnerKind::ComBox, AttachMode::Control);
 }
@@ -243,21 +223,21 @@ std::string_view SkinnerClassName(SkinnerKind kind) {
 
 // ---- ControlDescriptor -------------------------------------------------------------------
 
-std::string ControlDescriptor::ClassUpper() const { return ancestry.empty() ? std::string() : Upper(ancestry.front()); }
+std::string ControlDescriptor::ClassUpper() const { return ancestry.empty() ? std::string() : AsciiUpper(ancestry.front()); }
 
 bool ControlDescriptor::Is(std::string_view name) const {
   for (const std::string& a : ancestry)
-    if (SameText(a, name)) return true;
+    if (SameAsciiNoCase(a, name)) return true;
   return false;
 }
 
 bool ControlDescriptor::IsExactly(std::string_view name) const {
-  return !ancestry.empty() && SameText(ancestry.front(), name);
+  return !ancestry.empty() && SameAsciiNoCase(ancestry.front(), name);
 }
 
 const std::string* ControlDescriptor::Prop(std::string_view name) const {
   for (const auto& [k, v] : props)
-    if (SameText(k, name)) return &v;
+    if (SameAsciiNoCase(k, name)) return &v;
   return nullptr;
 }
 
@@ -266,7 +246,7 @@ const std::string* ControlDescriptor::Prop(std::string_view name) const {
 bool TagDisabled(int tag, int disableTag) { return tag % 100 == disableTag; }
 
 bool IsPreviewFormName(std::string_view formName) {
-  return Lower(formName).find("preview") != std::string::npos || formName == "TQRStandardPreview" ||
+  return AsciiLower(formName).find("preview") != std::string::npos || formName == "TQRStandardPreview" ||
          formName == "TppPrintPreview" || formName == "TdxfmStdPreview";
 }
 
@@ -281,7 +261,7 @@ std::optional<std::string> FindSkin3rdKind(const ControlDescriptor& c, const Sel
 }
 
 Selection SelectionForKind(std::string_view kindText, const SelectionSettings& s) {
-  const std::string kind = Lower(kindText);
+  const std::string kind = AsciiLower(kindText);
   const TSkinControls& f = s.controls;
   Selection r;
   if (kind == "combobox") {
@@ -390,7 +370,7 @@ Selection ChooseEmbeddedScroll(const ControlDescriptor& child, const SelectionSe
 }
 
 ChildWindowChoice ChooseForChildWindow(std::string_view className, std::uint32_t style) {
-  const std::string cls = Lower(className);
+  const std::string cls = AsciiLower(className);
   ChildWindowChoice r;
   if (cls == "button") {
     const std::uint32_t type = style & 0xF;

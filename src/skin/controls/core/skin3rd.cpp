@@ -1,17 +1,8 @@
 #include "skin/controls/core/skin3rd.h"
 
-#include <cctype>
+#include "base/ascii_case.h"
 
 namespace kq::skin {
-namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-}  // namespace
 
 const std::vector<std::string>& DefaultSkin3rd() {
   static const std::vector<std::string> rows = {
@@ -57,11 +48,11 @@ const std::vector<std::string>& DefaultSkin3rd() {
 }
 
 std::optional<std::string> Skin3rdKind(const std::vector<std::string>& rows, std::string_view className) {
-  const std::string key = Lower(className) + "=";
+  const std::string key = AsciiLower(className) + "=";
   for (const std::string& row : rows) {
     if (row.size() < key.size()) continue;
-    if (Lower(std::string_view(row).substr(0, key.size())) != key) continue;
-    return Lower(std::string_view(row).substr(key.size(), 50));
+    if (AsciiLower(std::string_view(row).substr(0, key.size())) != key) continue;
+    return AsciiLower(std::string_view(row).substr(key.size(), 50));
   }
   return std::nullopt;
 }

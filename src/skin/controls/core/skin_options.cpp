@@ -1,17 +1,9 @@
 #include "skin/controls/core/skin_options.h"
 
-#include <cctype>
+#include "base/ascii_case.h"
 
 namespace kq::skin {
 namespace {
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
@@ -45,7 +37,7 @@ std::optional<std::uint32_t> SetFromText(std::string_view text, const std::array
     const std::string_view item = Trim(text.substr(0, comma));
     bool found = false;
     for (std::size_t i = 0; i < N; ++i)
-      if (SameNoCase(item, names[i])) {
+      if (SameAsciiNoCase(item, names[i])) {
         bits |= 1u << i;
         found = true;
         break;
@@ -78,7 +70,7 @@ std::optional<TSkinOptions> SkinOptionsFromText(std::string_view text) {
 
 std::optional<TSkinFormType> SkinFormTypeFromName(std::string_view name) {
   for (std::size_t i = 0; i < kSkinFormTypeNames.size(); ++i)
-    if (SameNoCase(Trim(name), kSkinFormTypeNames[i])) return static_cast<TSkinFormType>(i);
+    if (SameAsciiNoCase(Trim(name), kSkinFormTypeNames[i])) return static_cast<TSkinFormType>(i);
   return std::nullopt;
 }
 

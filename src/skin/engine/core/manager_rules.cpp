@@ -1,21 +1,13 @@
 #include "skin/engine/core/manager_rules.h"
 
-#include <cctype>
 #include <string>
 
+#include "base/ascii_case.h"
+
 namespace kq::skin {
-namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-}  // namespace
 
 bool IsDialogClassName(std::string_view className) {
-  const std::string l = Lower(className);
+  const std::string l = AsciiLower(className);
   return l == "tmessageform" || l == "#32770";
 }
 

@@ -1,7 +1,8 @@
 #include "skin/form/core/form_rules.h"
 
-#include <cctype>
 #include <string>
+
+#include "base/ascii_case.h"
 
 namespace kq::skin {
 
@@ -35,9 +36,7 @@ bool IsUnicodeClassName(std::string_view className) {
 }
 
 bool IsMdiClientClass(std::string_view className) {
-  std::string l(className);
-  for (char& c : l) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return l == "mdiclient";
+  return SameAsciiNoCase(className, "mdiclient");
 }
 
 CaptionStyles SwitchCaptionStyles(std::uint32_t style, int capabilities, std::uint32_t removedCaption, bool on,
